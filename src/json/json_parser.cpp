@@ -1,0 +1,144 @@
+#include "json/json_parser.h"
+
+#include <cstring>
+
+#include "json/json_allocator.h"
+#include "json/json_parse_routines.h"
+
+namespace {
+
+bool StartsWith(const char* position, const char* keyword, std::size_t length) {
+    return std::strncmp(position, keyword, length) == 0;
+}
+
+// Links a fresh node after previous (or as the container's first child when
+// previous is null), so that it is reachable before its value is parsed.
+JsonNode* AppendChild(JsonNode* container, JsonNode* previous) {
+    JsonNode* child = NewJsonNode();
+    if (child == nullptr) return nullptr;
+    if (previous == nullptr) {
+        container->firstChild = child;
+    } else {
+        previous->nextSibling = child;
+        child->previousSibling = previous;
+    }
+    return child;
+}
+
+const char* ParseMember(JsonNode* member, const char* position, const char** errorPosition, int depth) {
+    position = ParseString(member, SkipWhitespace(position), errorPosition);
+    if (position == nullptr) return nullptr;
+    member->memberName = member->stringValue;
+    member->stringValue = nullptr;
+    position = SkipWhitespace(position);
+    if (*position != ':') {
+        *errorPosition = position;
+        return nullptr;
+    }
+    position = ParseValue(member, SkipWhitespace(position + 1), errorPosition, depth);
+    return position == nullptr ? nullptr : SkipWhitespace(position);
+}
+
+}  // namespace
+
+JsonNode* NewJsonNode() {
+    void* block = JsonAllocate(sizeof(JsonNode));
+    if (block != nullptr) std::memset(block, 0, sizeof(JsonNode));
+    return static_cast<JsonNode*>(block);
+}
+
+const char* SkipWhitespace(const char* position) {
+    if (position == nullptr) return nullptr;
+    while (static_cast<unsigned char>(*position) >= 0x01 && static_cast<unsigned char>(*position) <= 0x20) {
+        ++position;
+    }
+    return position;
+}
+
+JsonNode* ParseJsonText(const char* text, const char** errorPosition) {
+    *errorPosition = nullptr;
+    JsonNode* root = NewJsonNode();
+    if (root == nullptr) return nullptr;
+    // Whatever follows the root value is ignored.
+    if (ParseValue(root, SkipWhitespace(text), errorPosition, 0) == nullptr) {
+        FreeJsonTree(root);
+        return nullptr;
+    }
+    return root;
+}
+
+const char* ParseValue(JsonNode* node, const char* position, const char** errorPosition, int depth) {
+    if (position == nullptr) return nullptr;
+    // Keywords match as prefixes: the byte after them is left to the caller.
+    if (StartsWith(position, "null", 4)) {
+        node->kind = JsonKind::Null;
+        return position + 4;
+    }
+    if (StartsWith(position, "false", 5)) {
+        node->kind = JsonKind::False;
+        return position + 5;
+    }
+    if (StartsWith(position, "true", 4)) {
+        node->kind = JsonKind::True;
+        node->integerValue = 1;
+        return position + 4;
+    }
+    const char first = *position;
+    if (first == '"') return ParseString(node, position, errorPosition);
+    if (first == '-' || (first >= '0' && first <= '9')) return ParseNumber(node, position);
+    if (first == '[') return ParseArray(node, position, errorPosition, depth);
+    if (first == '{') return ParseObject(node, position, errorPosition, depth);
+    *errorPosition = position;
+    return nullptr;
+}
+
+const char* ParseArray(JsonNode* node, const char* position, const char** errorPosition, int depth) {
+    if (*position != '[' || depth >= kMaxJsonDepth) {
+        *errorPosition = position;
+        return nullptr;
+    }
+    node->kind = JsonKind::Array;
+    position = SkipWhitespace(position + 1);
+    if (*position == ']') return position + 1;
+
+    JsonNode* element = nullptr;
+    do {
+        if (element != nullptr) position = SkipWhitespace(position + 1);  // past the ','
+        element = AppendChild(node, element);
+        if (element == nullptr) return nullptr;
+        position = ParseValue(element, position, errorPosition, depth + 1);
+        if (position == nullptr) return nullptr;
+        position = SkipWhitespace(position);
+    } while (*position == ',');
+
+    if (*position != ']') {
+        *errorPosition = position;
+        return nullptr;
+    }
+    return position + 1;
+}
+
+const char* ParseObject(JsonNode* node, const char* position, const char** errorPosition, int depth) {
+    if (*position != '{' || depth >= kMaxJsonDepth) {
+        *errorPosition = position;
+        return nullptr;
+    }
+    node->kind = JsonKind::Object;
+    position = SkipWhitespace(position + 1);
+    if (*position == '}') return position + 1;
+
+    JsonNode* member = nullptr;
+    do {
+        if (member != nullptr) position = SkipWhitespace(position + 1);  // past the ','
+        member = AppendChild(node, member);
+        if (member == nullptr) return nullptr;
+        position = ParseMember(member, position, errorPosition, depth + 1);
+        if (position == nullptr) return nullptr;
+    } while (*position == ',');
+
+    if (*position != '}') {
+        *errorPosition = position;
+        return nullptr;
+    }
+    return position + 1;
+}

@@ -1,0 +1,161 @@
+// Strings and member names: a pre-scan sizes the buffer, then one pass
+// decodes the escapes into it.
+#include <cstddef>
+#include <cstring>
+
+#include "json/json_allocator.h"
+#include "json/json_parse_routines.h"
+
+namespace {
+
+// Where the string's body ends: its closing quote or the end of the text.
+// Counts the units that decoding can turn into at most one byte each; a
+// backslash and the byte after it are one unit, but a backslash never takes
+// the terminating NUL with it.
+const char* PrescanString(const char* body, std::size_t* units) {
+    std::size_t count = 0;
+    const char* position = body;
+    for (;;) {
+        // Plain runs are skipped in one call; only quotes, backslashes and the
+        // end need a closer look.
+        const std::size_t run = std::strcspn(position, "\"\\");
+        count += run;
+        position += run;
+        if (*position != '\\') break;
+        position += position[1] != '\0' ? 2 : 1;
+        ++count;
+    }
+    *units = count;
+    return position;
+}
+
+bool IsHexDigit(char byte) {
+    return (byte >= '0' && byte <= '9') || (byte >= 'a' && byte <= 'f') || (byte >= 'A' && byte <= 'F');
+}
+
+unsigned HexValue(char byte) {
+    if (byte >= '0' && byte <= '9') return static_cast<unsigned>(byte - '0');
+    if (byte >= 'a' && byte <= 'f') return static_cast<unsigned>(byte - 'a' + 10);
+    return static_cast<unsigned>(byte - 'A' + 10);
+}
+
+bool IsScanfSpace(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
+
+// The hexadecimal number after a \u, read the way a "%4x" conversion reads it
+// (leading white space skipped, then at most four hex digits), but never past
+// the end of the string body. No digits at all reads as 0, which writes nothing.
+unsigned ScanEscapeHex(const char* position, const char* end) {
+    while (position < end && IsScanfSpace(*position)) ++position;
+    unsigned value = 0;
+    for (int digits = 0; digits < 4 && position < end && IsHexDigit(*position); ++digits, ++position) {
+        value = value * 16 + HexValue(*position);
+    }
+    return value;
+}
+
+std::size_t Utf8Length(unsigned code) {
+    if (code < 0x80) return 1;
+    if (code < 0x800) return 2;
+    if (code < 0x10000) return 3;
+    return 4;
+}
+
+char* WriteUtf8(char* out, unsigned code) {
+    switch (Utf8Length(code)) {
+        case 1:
+            *out++ = static_cast<char>(code);
+            break;
+        case 2:
+            *out++ = static_cast<char>(0xC0 | (code >> 6));
+            *out++ = static_cast<char>(0x80 | (code & 0x3F));
+            break;
+        case 3:
+            *out++ = static_cast<char>(0xE0 | (code >> 12));
+            *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            *out++ = static_cast<char>(0x80 | (code & 0x3F));
+            break;
+        default:
+            *out++ = static_cast<char>(0xF0 | (code >> 18));
+            *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            *out++ = static_cast<char>(0x80 | (code & 0x3F));
+            break;
+    }
+    return out;
+}
+
+const char* AfterEscapeDigits(const char* digits, const char* end) {
+    return end - digits < 4 ? end : digits + 4;
+}
+
+// Decodes the escape whose hex digits start at digits; returns where decoding
+// resumes. Lone surrogates and U+0000 write nothing.
+const char* DecodeUnicodeEscape(const char* digits, const char* end, char** out, const char* outEnd) {
+    unsigned code = ScanEscapeHex(digits, end);
+    const char* resume = AfterEscapeDigits(digits, end);
+    if (code >= 0xDC00 && code <= 0xDFFF) return resume;
+    if (code >= 0xD800 && code <= 0xDBFF) {
+        if (end - resume < 2 || resume[0] != '\\' || resume[1] != 'u') return resume;
+        const unsigned low = ScanEscapeHex(resume + 2, end);
+        resume = AfterEscapeDigits(resume + 2, end);
+        if (low < 0xDC00 || low > 0xDFFF) return resume;
+        code = 0x10000 + ((code - 0xD800) * 0x400) + (low - 0xDC00);
+    }
+    if (code != 0 && static_cast<std::size_t>(outEnd - *out) >= Utf8Length(code)) *out = WriteUtf8(*out, code);
+    return resume;
+}
+
+char SimpleEscape(char letter) {
+    switch (letter) {
+        case 'b': return '\b';
+        case 'f': return '\f';
+        case 'n': return '\n';
+        case 'r': return '\r';
+        case 't': return '\t';
+        default: return letter;
+    }
+}
+
+std::size_t DecodeString(const char* position, const char* end, char* out, const char* outEnd) {
+    char* const start = out;
+    while (position < end) {
+        const char* backslash = static_cast<const char*>(std::memchr(position, '\\', static_cast<std::size_t>(end - position)));
+        const char* runEnd = backslash != nullptr ? backslash : end;
+        // The pre-scan's count bounds the output; the bounds below only make
+        // that promise explicit, they never cut a well-formed string.
+        const std::size_t run = static_cast<std::size_t>(runEnd - position);
+        const std::size_t room = static_cast<std::size_t>(outEnd - out);
+        std::memcpy(out, position, run < room ? run : room);
+        out += run < room ? run : room;
+        position = runEnd;
+        if (position == end) break;
+        if (position + 1 == end) break;  // a backslash just before the end of the text
+        const char letter = position[1];
+        position += 2;
+        if (letter == 'u') {
+            position = DecodeUnicodeEscape(position, end, &out, outEnd);
+        } else if (out < outEnd) {
+            *out++ = SimpleEscape(letter);
+        }
+    }
+    return static_cast<std::size_t>(out - start);
+}
+
+}  // namespace
+
+const char* ParseString(JsonNode* node, const char* position, const char** errorPosition) {
+    if (*position != '"') {
+        *errorPosition = position;
+        return nullptr;
+    }
+    const char* body = position + 1;
+    std::size_t units = 0;
+    const char* end = PrescanString(body, &units);
+    char* buffer = static_cast<char*>(JsonAllocate(units + 1));
+    if (buffer == nullptr) return nullptr;
+    buffer[DecodeString(body, end, buffer, buffer + units)] = '\0';
+    node->stringValue = buffer;
+    node->kind = JsonKind::String;
+    // An unterminated string ends at the NUL; the caller decides whether that is an error.
+    return *end == '"' ? end + 1 : end;
+}

@@ -1,0 +1,35 @@
+#include "json/json_allocator.h"
+#include "json/json_parser.h"
+
+// Children are spliced into the sibling chain ahead of the node's own
+// siblings, so the whole tree is released in one loop with no recursion,
+// however deep it is.
+void FreeJsonTree(JsonNode* node) {
+    while (node != nullptr) {
+        const bool ownsContents = (node->kind & ReferenceFlag) == 0;
+        if (ownsContents && node->firstChild != nullptr) {
+            JsonNode* last = node->firstChild;
+            while (last->nextSibling != nullptr) last = last->nextSibling;
+            last->nextSibling = node->nextSibling;
+            node->nextSibling = node->firstChild;
+        }
+        JsonNode* next = node->nextSibling;
+        if (ownsContents) JsonRelease(node->stringValue);
+        JsonRelease(node->memberName);
+        JsonRelease(node);
+        node = next;
+    }
+}
+
+int CaseInsensitiveCompare(const char* a, const char* b) {
+    if (a == nullptr) return b == nullptr ? 0 : 1;
+    if (b == nullptr) return 1;
+    for (;; ++a, ++b) {
+        unsigned char left = static_cast<unsigned char>(*a);
+        unsigned char right = static_cast<unsigned char>(*b);
+        if (left >= 'A' && left <= 'Z') left = static_cast<unsigned char>(left + ('a' - 'A'));
+        if (right >= 'A' && right <= 'Z') right = static_cast<unsigned char>(right + ('a' - 'A'));
+        if (left != right) return left - right;
+        if (left == '\0') return 0;
+    }
+}

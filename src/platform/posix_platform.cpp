@@ -1,0 +1,100 @@
+// Stand-ins for Win32 on systems without it, used by the native module, the
+// tests, the fuzzers and the sanitizer builds.
+#include "platform/platform.h"
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/utf_conversion.h"
+
+namespace platform {
+namespace {
+
+// The locale variables in the order that gettext consults them for messages.
+const char* FirstLocaleSetting() {
+    const char* language = std::getenv("LANGUAGE");
+    if (language != nullptr && language[0] != '\0' && language[0] != ':') return language;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && value[0] != '\0') return value;
+    }
+    return nullptr;
+}
+
+// language[_territory][.codeset][@modifier] becomes language[-Script][-territory],
+// the form Windows and Wine give the same user: sr_RS@latin is sr-Latn-RS.
+std::string LocaleToLanguageTag(const std::string& locale) {
+    std::string entry = locale.substr(0, locale.find(':'));
+    std::string modifier;
+    if (const std::size_t at = entry.find('@'); at != std::string::npos) {
+        modifier = entry.substr(at + 1);
+        entry.erase(at);
+    }
+    entry = entry.substr(0, entry.find('.'));
+    if (entry.empty() || entry == "C" || entry == "POSIX") return std::string();
+
+    std::string language = entry;
+    std::string territory;
+    if (const std::size_t underscore = entry.find('_'); underscore != std::string::npos) {
+        language = entry.substr(0, underscore);
+        territory = entry.substr(underscore + 1);
+    }
+    std::string tag = language;
+    if (modifier == "latin") tag += "-Latn";
+    if (modifier == "cyrillic") tag += "-Cyrl";
+    if (!territory.empty()) tag += "-" + territory;
+    return tag;
+}
+
+}  // namespace
+
+const char16_t kPathSeparator = u'/';
+
+void* AllocateStackEntry(std::size_t bytes) { return std::calloc(1, bytes); }
+
+void FreeStackEntry(void* entry) { std::free(entry); }
+
+void CopyWideBounded(char16_t* destination, const char16_t* source, std::size_t capacity) {
+    if (capacity == 0) return;
+    std::size_t i = 0;
+    for (; i + 1 < capacity && source[i] != 0; ++i) destination[i] = source[i];
+    destination[i] = 0;
+}
+
+std::string WideToUtf8(const char16_t* text, std::size_t units) {
+    return ConvertUtf16ToUtf8(text, units);
+}
+
+std::u16string Utf8ToWide(const std::string& text) { return ConvertUtf8ToUtf16(text); }
+
+std::u16string FirstPreferredUILanguage(std::size_t capacity) {
+    const char* setting = FirstLocaleSetting();
+    if (setting == nullptr || capacity == 0) return std::u16string();
+    std::u16string tag = ConvertUtf8ToUtf16(LocaleToLanguageTag(setting));
+    if (tag.size() > capacity - 1) tag.resize(capacity - 1);
+    return tag;
+}
+
+std::FILE* OpenFileForReading(const std::string& utf8Path) {
+    std::FILE* file = std::fopen(utf8Path.c_str(), "rb");
+    if (file == nullptr) return nullptr;
+    // fopen accepts a directory here; reading one only fails later.
+    struct stat status {};
+    if (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
+}
+
+void FormatHandle(const void* address, char16_t* area, std::size_t capacity) {
+    char digits[32] = {};
+    std::snprintf(digits, sizeof digits, "%jd", static_cast<std::intmax_t>(reinterpret_cast<std::intptr_t>(address)));
+    std::size_t i = 0;
+    for (; i + 1 < capacity && digits[i] != '\0'; ++i) area[i] = static_cast<char16_t>(digits[i]);
+    if (capacity > 0) area[i] = u'\0';
+}
+
+}  // namespace platform

@@ -1,0 +1,30 @@
+// The two documents that carry state from Init to GetStr and Exit.
+#pragma once
+
+#include <string>
+
+class CJSonObject;
+
+extern CJSonObject* LanguageDocument;
+extern CJSonObject* BaseDocument;
+
+// Destroys the slot's document, if any, then stores a new one built from text.
+// Should the construction run out of memory, the slot is left empty.
+void ReplaceDocument(CJSonObject*& slot, const std::string& text);
+
+// Destroys both documents and empties the slots.
+void ReleaseDocuments();
+
+// What the module is told about its process, in the host's terms.
+enum class ModuleEvent {
+    ProcessAttach,
+    ThreadAttach,
+    ThreadDetach,
+    ProcessUnload,  // the host frees the module while the process goes on
+    ProcessExit,    // the process is ending; its heap may already be torn down
+};
+
+// The slots outlive thread starts and ends (an installer's sections run on a
+// thread of their own); the documents are released when the host unloads the
+// module, and left alone while the process exits.
+void OnModuleEvent(ModuleEvent event);

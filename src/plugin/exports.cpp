@@ -1,0 +1,35 @@
+// The three functions the installer script calls. The host is C code, so no
+// exception may cross this boundary.
+#include "platform/platform.h"
+#include "plugin/document_slots.h"
+#include "plugin/export_calls.h"
+#include "plugin/exports.h"
+#include "plugin/host_stack.h"
+
+extern "C" {
+
+PARLUNE_EXPORT void Init(void* /*parentWindow*/, int stringSize, char16_t* variables, HostStackEntry** stackTop,
+                         void* /*extraParameters*/) {
+    SaveHostContext(stringSize, variables, stackTop);
+    try {
+        InitCall();
+    } catch (...) {
+    }
+}
+
+PARLUNE_EXPORT void GetStr(void* /*parentWindow*/, int stringSize, char16_t* variables, HostStackEntry** stackTop,
+                           void* /*extraParameters*/) {
+    SaveHostContext(stringSize, variables, stackTop);
+    try {
+        GetStrCall();
+    } catch (...) {
+    }
+}
+
+PARLUNE_EXPORT void Exit(void* /*parentWindow*/, int stringSize, char16_t* variables, HostStackEntry** stackTop,
+                         void* /*extraParameters*/) {
+    SaveHostContext(stringSize, variables, stackTop);
+    ReleaseDocuments();
+}
+
+}  // extern "C"

@@ -1,0 +1,11 @@
+// The module's exported functions, with the installer host's signature:
+// parent window, string size, variables, stack top, extra parameters.
+#pragma once
+
+#include "plugin/host_stack.h"
+
+extern "C" {
+void Init(void* parentWindow, int stringSize, char16_t* variables, HostStackEntry** stackTop, void* extraParameters);
+void GetStr(void* parentWindow, int stringSize, char16_t* variables, HostStackEntry** stackTop, void* extraParameters);
+void Exit(void* parentWindow, int stringSize, char16_t* variables, HostStackEntry** stackTop, void* extraParameters);
+}

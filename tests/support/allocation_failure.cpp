@@ -1,0 +1,22 @@
+#include "support/allocation_failure.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+bool failing = false;
+
+}  // namespace
+
+AllocationFailure::AllocationFailure() { failing = true; }
+AllocationFailure::~AllocationFailure() { failing = false; }
+
+void* operator new(std::size_t bytes) {
+    if (failing) throw std::bad_alloc();
+    if (void* block = std::malloc(bytes == 0 ? 1 : bytes)) return block;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }

@@ -1,0 +1,86 @@
+// Escape decoding, and what strings that end badly decode to.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "json/json_parser.h"
+
+namespace {
+
+// The decoded value of a root string whose body is given.
+std::string Decode(const std::string& body) {
+    const std::string text = "\"" + body + "\"";
+    const char* error = nullptr;
+    JsonNode* node = ParseJsonText(text.c_str(), &error);
+    if (node == nullptr || node->kind != JsonKind::String) return "<rejected>";
+    std::string value = node->stringValue;
+    FreeJsonTree(node);
+    return value;
+}
+
+TEST(JsonStrings, DecodeEscapes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a\\u00e9b", "a\xC3\xA9" "b"},
+        {"\\uD83D\\uDE00", "\xF0\x9F\x98\x80"},
+        {"\\uD840\\uDC00", "\xF0\xA0\x80\x80"},
+        {"\\u0041\\u07FF\\uFFFF", "A\xDF\xBF\xEF\xBF\xBF"},
+        {"\\u0000x", "x"},
+        {"\\uDE00x", "x"},
+        {"\\uD83Dx", "x"},
+        {"\\uD83D\\u0041", ""},
+        {"\\u41xyz", "Az"},
+        {"\\q\\/", "q/"},
+        {"\\\"\\\\\\b\\f\\n\\r\\t", "\"\\\b\f\n\r\t"},
+        {"\xE9\t", "\xE9\t"},
+        {"\\u", ""},
+        {"\\uzzzzA", "A"},
+        {"\\u  41", "A"},  // the hex conversion skips leading white space
+    };
+    for (const auto& c : cases) EXPECT_EQ(Decode(c.first), c.second) << c.first;
+}
+
+TEST(JsonStrings, UnterminatedRootStringKeepsWhatWasDecoded) {
+    const char* error = nullptr;
+    JsonNode* node = ParseJsonText("\"abc", &error);
+    ASSERT_NE(node, nullptr);
+    EXPECT_STREQ(node->stringValue, "abc");
+    FreeJsonTree(node);
+}
+
+// An escape that reaches the closing quote ends with the string: the next
+// members are read as members, and nothing is written past the buffer.
+TEST(JsonStrings, EscapeStraddlingTheClosingQuoteStopsAtIt) {
+    const char* error = nullptr;
+    JsonNode* root = ParseJsonText("{\"a\":\"\\u41\",\"b\":\"x\",\"c\":\"\\uD83D\\uDE\"}", &error);
+    ASSERT_NE(root, nullptr);
+    const JsonNode* a = root->firstChild;
+    EXPECT_STREQ(a->stringValue, "A");
+    ASSERT_NE(a->nextSibling, nullptr);
+    EXPECT_STREQ(a->nextSibling->memberName, "b");
+    EXPECT_STREQ(a->nextSibling->stringValue, "x");
+    EXPECT_STREQ(a->nextSibling->nextSibling->stringValue, "");  // a pair cut short writes nothing
+    FreeJsonTree(root);
+}
+
+TEST(JsonStrings, EscapesAtTheVeryEndOfTheText) {
+    const char* endings[] = {"\"\\", "\"\\u", "\"\\u4", "\"\\uD83D", "\"\\uD83D\\", "\"\\uD83D\\u", "\"ab\\uDE0"};
+    const char* expected[] = {"", "", "\x04", "", "", "", "ab\xE0\xB7\xA0"};  // U+0DE0 is no surrogate
+    for (int i = 0; i < 7; ++i) {
+        const char* error = nullptr;
+        JsonNode* node = ParseJsonText(endings[i], &error);
+        ASSERT_NE(node, nullptr) << endings[i];
+        EXPECT_STREQ(node->stringValue, expected[i]) << endings[i];
+        FreeJsonTree(node);
+    }
+}
+
+TEST(JsonStrings, MemberNamesAreDecodedLikeValues) {
+    const char* error = nullptr;
+    JsonNode* root = ParseJsonText("{\"Caf\\u00e9\":\"x\"}", &error);
+    ASSERT_NE(root, nullptr);
+    EXPECT_STREQ(root->firstChild->memberName, "Caf\xC3\xA9");
+    EXPECT_EQ(root->firstChild->kind, JsonKind::String);
+    FreeJsonTree(root);
+}
+
+}  // namespace

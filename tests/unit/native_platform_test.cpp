@@ -1,0 +1,77 @@
+// The stand-ins for Win32 in the native build: the user's language from the
+// locale variables, the two conversions, and reading files.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "language/read_file_text.h"
+#include "platform/platform.h"
+#include "plugin/text_areas.h"
+#include "support/language_folder.h"
+
+namespace {
+
+struct LocaleCase {
+    const char* variable;
+    const char* value;
+    const char16_t* expected;
+};
+
+TEST(NativePlatform, PreferredLanguageComesFromTheLocaleVariables) {
+    const LocaleCase cases[] = {
+        {"LANG", "de_DE.UTF-8", u"de-DE"},     {"LANG", "sr_RS@latin", u"sr-Latn-RS"},
+        {"LANG", "fr_CA.UTF-8", u"fr-CA"},     {"LANG", "C", u""},
+        {"LANG", "POSIX", u""},                {"LANG", "C.UTF-8", u""},
+        {"LC_ALL", "ja_JP.eucJP", u"ja-JP"},   {"LC_MESSAGES", "pt_BR", u"pt-BR"},
+        {"LANGUAGE", "es_MX:en_US", u"es-MX"}, {"LANGUAGE", "fil", u"fil"},
+        {"LANG", "de_DE.UTF-8@euro", u"de-DE"},
+    };
+    for (const LocaleCase& c : cases) {
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
+        setenv(c.variable, c.value, 1);
+        EXPECT_EQ(platform::FirstPreferredUILanguage(kLanguageNameCapacity), c.expected) << c.value;
+    }
+    // Precedence: LANGUAGE, then LC_ALL, LC_MESSAGES, LANG; empty ones do not count.
+    setenv("LANGUAGE", "", 1);
+    setenv("LC_ALL", "it_IT", 1);
+    setenv("LC_MESSAGES", "nl_NL", 1);
+    setenv("LANG", "pl_PL", 1);
+    EXPECT_EQ(platform::FirstPreferredUILanguage(kLanguageNameCapacity), u"it-IT");
+    setenv("LANG", std::string(300, 'x').c_str(), 1);
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    EXPECT_EQ(platform::FirstPreferredUILanguage(kLanguageNameCapacity).size(), kLanguageNameCapacity - 1);
+    unsetenv("LANG");
+    EXPECT_EQ(platform::FirstPreferredUILanguage(kLanguageNameCapacity), u"");
+}
+
+TEST(NativePlatform, Utf16ToUtf8ReplacesLoneSurrogates) {
+    const char16_t text[] = {u'a', 0xD83D, 0xDE00, 0xDC00, u'b', 0xD800};
+    EXPECT_EQ(platform::WideToUtf8(text, 6), "a\xF0\x9F\x98\x80\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    EXPECT_EQ(platform::WideToUtf8(u"\u00E9\u8868", 2), "\xC3\xA9\xE8\xA1\xA8");
+}
+
+TEST(NativePlatform, Utf8ToUtf16ReplacesEachInvalidSequence) {
+    const std::pair<std::string, std::u16string> cases[] = {
+        {"caf\xC3\xA9", u"caf\u00E9"},
+        {"\xF0\x9F\x98\x80", u"\U0001F600"},
+        {"a\xFF" "b", u"a\uFFFDb"},
+        {"\xC3", u"\uFFFD"},                        // cut short at the end
+        {"\xE2\x82" "x", u"\uFFFDx"},               // one replacement for the maximal start
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},              // overlong form
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},    // an encoded surrogate
+        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
+    };
+    for (const auto& c : cases) EXPECT_EQ(platform::Utf8ToWide(c.first), c.second);
+}
+
+TEST(ReadFileText, ReadsUpToTheFirstZeroByteAndNothingFromNonFiles) {
+    LanguageFolder folder;
+    EXPECT_EQ(ReadFileText(folder.Write("text.json", std::string("ab\0cd", 5)).u8string()), "ab");
+    EXPECT_EQ(ReadFileText(folder.Write("empty.json", "").u8string()), "");
+    EXPECT_EQ(ReadFileText(folder.Write("whole.json", "{\"a\": \"b\"}").u8string()), "{\"a\": \"b\"}");
+    EXPECT_EQ(ReadFileText((folder.path() / "missing.json").u8string()), "");
+    EXPECT_EQ(ReadFileText(folder.path().u8string()), "");  // a directory
+}
+
+}  // namespace
