@@ -10,8 +10,10 @@
 
 #if defined(_WIN32)
 #define PARLUNE_EXPORT
+#define PARLUNE_HOST_CALL __stdcall
 #else
 #define PARLUNE_EXPORT __attribute__((visibility("default")))
+#define PARLUNE_HOST_CALL
 #endif
 
 namespace platform {
@@ -39,6 +41,9 @@ std::u16string FirstPreferredUILanguage(std::size_t capacity);
 // Opens a file for reading raw bytes, by its UTF-8 path. Null when the path
 // cannot be opened or names something other than a regular file.
 std::FILE* OpenFileForReading(const std::string& utf8Path);
+
+// The handle of this module, as the host knows it.
+void* ThisModule();
 
 // The separator that joins the language directory and a file name.
 extern const char16_t kPathSeparator;

@@ -52,6 +52,12 @@ std::string LocaleToLanguageTag(const std::string& locale) {
 
 const char16_t kPathSeparator = u'/';
 
+void* ThisModule() {
+    // Any address inside the module identifies it to a host stand-in.
+    static char marker;
+    return &marker;
+}
+
 void* AllocateStackEntry(std::size_t bytes) { return std::calloc(1, bytes); }
 
 void FreeStackEntry(void* entry) { std::free(entry); }

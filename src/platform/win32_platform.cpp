@@ -15,6 +15,13 @@ const wchar_t* AsWide(const char16_t* text) { return reinterpret_cast<const wcha
 
 const char16_t kPathSeparator = u'\\';
 
+void* ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+    return module;
+}
+
 void* AllocateStackEntry(std::size_t bytes) { return GlobalAlloc(GPTR, bytes); }
 
 void FreeStackEntry(void* entry) { GlobalFree(static_cast<HGLOBAL>(entry)); }

@@ -4,13 +4,15 @@
 #include "plugin/document_slots.h"
 #include "plugin/export_calls.h"
 #include "plugin/exports.h"
+#include "plugin/host_callback.h"
 #include "plugin/host_stack.h"
 
 extern "C" {
 
 PARLUNE_EXPORT void Init(void* /*parentWindow*/, int stringSize, char16_t* variables, HostStackEntry** stackTop,
-                         void* /*extraParameters*/) {
+                         HostExtraParameters* extraParameters) {
     SaveHostContext(stringSize, variables, stackTop);
+    StayLoadedWithHost(extraParameters);
     try {
         InitCall();
     } catch (...) {
@@ -18,8 +20,9 @@ PARLUNE_EXPORT void Init(void* /*parentWindow*/, int stringSize, char16_t* varia
 }
 
 PARLUNE_EXPORT void GetStr(void* /*parentWindow*/, int stringSize, char16_t* variables, HostStackEntry** stackTop,
-                           void* /*extraParameters*/) {
+                           HostExtraParameters* extraParameters) {
     SaveHostContext(stringSize, variables, stackTop);
+    StayLoadedWithHost(extraParameters);
     try {
         GetStrCall();
     } catch (...) {
@@ -27,8 +30,9 @@ PARLUNE_EXPORT void GetStr(void* /*parentWindow*/, int stringSize, char16_t* var
 }
 
 PARLUNE_EXPORT void Exit(void* /*parentWindow*/, int stringSize, char16_t* variables, HostStackEntry** stackTop,
-                         void* /*extraParameters*/) {
+                         HostExtraParameters* extraParameters) {
     SaveHostContext(stringSize, variables, stackTop);
+    StayLoadedWithHost(extraParameters);
     ReleaseDocuments();
 }
 

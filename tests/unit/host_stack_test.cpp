@@ -10,7 +10,7 @@ class HostStack : public ::testing::Test {
 protected:
     void Attach(HostSimulator& host) {
         // What every export does first; this stands in for an export call.
-        host.Call([](void*, int stringSize, char16_t* variables, HostStackEntry** stackTop, void*) {
+        host.Call([](void*, int stringSize, char16_t* variables, HostStackEntry** stackTop, HostExtraParameters*) {
             SaveHostContext(stringSize, variables, stackTop);
         });
     }

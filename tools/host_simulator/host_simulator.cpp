@@ -41,10 +41,12 @@ std::size_t HostSimulator::Depth() const {
     return depth;
 }
 
-void HostSimulator::Call(ExportFunction function) { function(nullptr, stringSize_, variables_, &top_, nullptr); }
+void HostSimulator::Call(ExportFunction function) {
+    function(nullptr, stringSize_, variables_, &top_, extraParameters_);
+}
 
 void HostSimulator::CallWithoutStack(ExportFunction function) {
-    function(nullptr, stringSize_, variables_, nullptr, nullptr);
+    function(nullptr, stringSize_, variables_, nullptr, extraParameters_);
 }
 
 std::u16string HostSimulator::CallInit(ExportFunction init, const std::u16string& directory, const std::u16string& tag) {

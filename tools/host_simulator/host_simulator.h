@@ -6,10 +6,11 @@
 #include <optional>
 #include <string>
 
+#include "plugin/host_extra_parameters.h"
 #include "plugin/host_stack.h"
 
 using ExportFunction = void (*)(void* parentWindow, int stringSize, char16_t* variables, HostStackEntry** stackTop,
-                                void* extraParameters);
+                                HostExtraParameters* extraParameters);
 
 class HostSimulator {
 public:
@@ -33,11 +34,14 @@ public:
     std::u16string CallGetStr(ExportFunction getStr, const std::u16string& key);
 
     int stringSize() const { return stringSize_; }
+    // The block passed as the fifth argument; null (an old host) by default.
+    void SetExtraParameters(HostExtraParameters* extraParameters) { extraParameters_ = extraParameters; }
 
 private:
     int stringSize_;
     HostStackEntry* top_ = nullptr;
     char16_t* variables_;
+    HostExtraParameters* extraParameters_ = nullptr;
 };
 
 std::string ToUtf8(const std::u16string& text);
