@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Runs the whole test suite: once as built for release (g++), once under
-# AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer (clang).
+# Runs the whole test suite:
+#   native  unit and module tests, built with g++
+#   asan    the same under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer (clang)
+#   host    both Parlune.dll builds inside real NSIS installers under Wine
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
-for preset in native asan; do
-  echo "== $preset"
+for preset in win-x86 win-x64 native asan; do
+  echo "== build $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
+done
+for preset in native asan host; do
+  echo "== test $preset"
   ctest --preset "$preset" -j"$(nproc)"
 done
