@@ -9,7 +9,7 @@
 
 namespace {
 
-const char* const kKeys[] = {"Caption", "WelcomeTitle", "WelcomeText", "FinishText"};
+const char* const kKeys[] = {"Caption", "WelcomeTitle", "ProgramSection", "FinishText"};
 
 ExportFunction Lookup(void* module, const char* name) {
     return reinterpret_cast<ExportFunction>(dlsym(module, name));
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
         const std::u16string handle = host.CallInit(init, directory, FromUtf8(argv[i]));
         std::printf("[%s] handle %s\n", argv[i], ToUtf8(handle).c_str());
         for (const char* key : kKeys) {
-            std::printf("  %-13s %s\n", key, ToUtf8(host.CallGetStr(getStr, FromUtf8(key))).c_str());
+            std::printf("  %-15s %s\n", key, ToUtf8(host.CallGetStr(getStr, FromUtf8(key))).c_str());
         }
         host.Call(exitModule);
     }

@@ -5,6 +5,7 @@
 set -euo pipefail
 dll=$1
 target=$2   # x86 or x64
+version=${3:-}  # when given, the version resource must carry it
 objdump=${OBJDUMP:-objdump}
 
 headers=$("$objdump" -p "$dll")
@@ -32,4 +33,11 @@ for import in $imports; do
     *) fail "imports $import, which not every Windows has" ;;
   esac
 done
+if [ -n "$version" ]; then
+  resource=$(strings -el "$dll")
+  for field in FileVersion ProductVersion ProductName FileDescription LegalCopyright; do
+    grep -qx "$field" <<<"$resource" || fail "version resource lacks $field"
+  done
+  grep -qx "$version" <<<"$resource" || fail "version resource does not say $version"
+fi
 echo "$dll: $target ($machine), exports Exit GetStr Init (ordinals 1-3), imports $imports"

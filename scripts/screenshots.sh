@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots of the example installer: the 64-bit build
+# under Wine in a virtual desktop on Xvfb, once per language, the language
+# chosen the way a user's system chooses it (LANG, and so the preferred UI
+# language). Needs the win-x64 build (scripts/build.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+for package in imagemagick fonts-wqy-microhei; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$package" >/dev/null
+done
+
+work=build/screenshots
+mkdir -p "$work"
+exe=$(realpath "$work")/Example-x64.exe
+makensis -V2 -INPUTCHARSET UTF8 "-XTarget amd64-unicode" "-X!addplugindir /amd64-unicode $PWD/build/win-x64/src" \
+  "-X!addincludedir $PWD/include" -DOUTFILE="$exe" examples/installer/Example.nsi
+
+export WINEPREFIX=$PWD/build/native/wine/x64 WINEDEBUG=-all
+unset LC_ALL LC_MESSAGES LANGUAGE
+for shot in de_DE.UTF-8:de ja_JP.UTF-8:ja; do
+  locale=${shot%%:*} name=${shot#*:}
+  xvfb-run -a -s "-screen 0 640x480x24" bash -c '
+    LANG='"$locale"' /usr/lib/wine/wine64 explorer /desktop=shot,640x480 "'"$exe"'" &
+    sleep 10
+    import -window root "docs/screenshots/example-'"$name"'.png"
+    /usr/lib/wine/wineserver -k'
+  echo "docs/screenshots/example-$name.png"
+done
