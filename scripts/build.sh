@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds Parlune.dll for NSIS's x86-unicode and amd64-unicode targets and the
-# native module, then runs the demonstration: the module loaded as an
-# installer host loads it, answering from the example language files.
+# Builds Parlune.dll for NSIS's x86-unicode and amd64-unicode targets, packs
+# dist/Parlune-<version>.zip, then compiles the example installer from the
+# zip alone for both targets and runs the 64-bit one silently under Wine in
+# two languages, printing the texts it installed. Also builds the native
+# module and runs its demonstration.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,4 +13,12 @@ for preset in win-x86 win-x64 native; do
   cmake --build --preset "$preset"
 done
 ls -l build/win-x86/src/Parlune.dll build/win-x64/src/Parlune.dll
-build/native/examples/demo/parlune_demo build/native/src/Parlune.so examples/languages de-DE fr-CA ja-JP xx
+scripts/package.sh
+
+version=$(scripts/version.sh)
+# Compile both targets; run the 64-bit installer (32-bit runs take minutes under emulation).
+scripts/try-package.sh "dist/Parlune-$version.zip" build/try-package build/native/wine \
+  x64:de_DE.UTF-8 x64:ja_JP.UTF-8 x86: 2> >(grep -v 'Read access denied for device' >&2)
+
+echo "== native module"
+build/native/examples/demo/parlune_demo build/native/src/Parlune.so examples/installer/languages de-DE ja-JP xx

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the whole test suite:
-#   native  unit and module tests, built with g++
-#   asan    the same under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer (clang)
-#   host    both Parlune.dll builds inside real NSIS installers under Wine
+#   native   unit and module tests, built with g++
+#   asan     the same under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer (clang)
+#   host     both Parlune.dll builds inside real NSIS installers under Wine,
+#            and the packed zip: its layout, and its example built and run from it alone
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +13,7 @@ for preset in win-x86 win-x64 native asan; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
+scripts/package.sh
 for preset in native asan host; do
   echo "== test $preset"
   ctest --preset "$preset" -j"$(nproc)"

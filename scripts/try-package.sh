@@ -7,14 +7,14 @@
 #   try-package.sh ZIP WORK_DIR PREFIX_ROOT TARGET:LOCALE...
 #
 # TARGET is x86 or x64; LOCALE is the LANG Wine runs the installer with, and
-# so the language Parlune picks.
+# so the language Parlune picks. An empty LOCALE ("x86:") compiles only.
 set -euo pipefail
 
 zip=$(realpath "$1") work=$2 prefix_root=$3
 shift 3
 
 rm -rf "$work" && mkdir -p "$work/unpacked" "$prefix_root"
-work=$(realpath "$work")
+work=$(realpath "$work") prefix_root=$(realpath "$prefix_root")
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
 package=$work/unpacked
 export WINEDEBUG=-all
@@ -34,6 +34,10 @@ for run in "$@"; do
     makensis -V2 -INPUTCHARSET UTF8 "-XTarget $nsis_target" \
       "-X!addplugindir /$nsis_target $package/Plugins/$nsis_target" "-X!addincludedir $package/Include" \
       -DOUTFILE="$exe" "$package/Examples/Parlune/Example.nsi"
+  fi
+  if [ -z "$locale" ]; then
+    echo "== $target installer compiled: $exe"
+    continue
   fi
   install_dir=$work/installed-$target-${locale%%.*}
   echo "== $target installer, LANG=$locale"

@@ -3,11 +3,11 @@
 # runs it under Wine and compares what the plug-in answered with the expected
 # texts.
 #
-#   run_installer_test.sh silent|gui x86|x64 PLUGIN_DIR WORK_DIR PREFIX_ROOT [LOCALE=NO_TAG_GREETING ...]
+#   run_installer_test.sh silent|macros|gui x86|x64 PLUGIN_DIR WORK_DIR PREFIX_ROOT [LOCALE=NO_TAG_GREETING ...]
 #
-# A silent installer runs once per LOCALE, with Wine's LANG set to it; the
-# expected no-tag greeting is the text after "=". The GUI installer runs once
-# under Xvfb.
+# The silent installer runs once per LOCALE, with Wine's LANG set to it; the
+# expected no-tag greeting is the text after "=". The macros installer runs
+# once and then its uninstaller; the GUI installer runs once under Xvfb.
 set -euo pipefail
 
 kind=$1 target=$2 plugin_dir=$3 work=$4 prefix_root=$5
@@ -40,7 +40,8 @@ mkdir -p "$work/long"
 } > "$work/long/en.json"
 
 exe=$work/$kind-$target.exe
-makensis -V2 -INPUTCHARSET UTF8 -DTARGET="$nsis_target" -DPLUGINDIR="$plugin_dir" -DOUTFILE="$exe" "$here/$kind.nsi"
+makensis -V2 -INPUTCHARSET UTF8 "-X!addincludedir $here/../../include" -DTARGET="$nsis_target" \
+  -DPLUGINDIR="$plugin_dir" -DOUTFILE="$exe" "$here/$kind.nsi"
 
 # Wine reads the results file back as UTF-16; diff compares it as UTF-8.
 compare() {
@@ -75,6 +76,11 @@ if [ "$kind" = silent ]; then
     LANG=$locale run_wine "$wine_loader" "$exe" /S || status=1
     compare "$work/results.txt" "$work/expected.txt" || status=1
   done
+elif [ "$kind" = macros ]; then
+  rm -f "$work/results.txt"
+  LANG=en_US.UTF-8 run_wine "$wine_loader" "$exe" /S || status=1
+  LANG=en_US.UTF-8 run_wine "$wine_loader" "$work/uninstall.exe" /S "_?=Z:$(tr / '\\' <<<"$work")" || status=1
+  compare "$work/results.txt" "$here/macros.expected" || status=1
 else
   rm -f "$work/gui-results.txt"
   LANG=en_US.UTF-8 run_wine xvfb-run -a "$wine_loader" "$exe" || status=1
