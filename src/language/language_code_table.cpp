@@ -1,15 +1,12 @@
 #include "language/language_code_table.h"
 
-namespace {
+#include <iterator>
 
-struct LanguageCode {
-    const char* code;      // upper case, compared whole
-    const char* baseName;  // the language file is this name followed by ".json"
-};
+namespace {
 
 // Tested in this order; codes of one file stand together, the code that names
 // the file first. No code occurs twice, so the order never changes a result.
-constexpr LanguageCode kLanguageCodes[] = {
+constexpr LanguageCodeRow kLanguageCodes[] = {
     {"AR", "ar"},
     {"AZ", "az"},
     {"BG", "bg"},
@@ -101,12 +98,16 @@ static_assert(sizeof(kLanguageCodes) / sizeof(kLanguageCodes[0]) == 200, "the ta
 
 }  // namespace
 
+std::vector<LanguageCodeRow> LanguageCodeRows() {
+    return std::vector<LanguageCodeRow>(std::begin(kLanguageCodes), std::end(kLanguageCodes));
+}
+
 std::string MapLanguageCode(const std::string& tag) {
     std::string upper = tag;
     for (char& byte : upper) {
         if (byte >= 'a' && byte <= 'z') byte = static_cast<char>(byte - ('a' - 'A'));
     }
-    for (const LanguageCode& row : kLanguageCodes) {
+    for (const LanguageCodeRow& row : kLanguageCodes) {
         if (upper == row.code) return row.baseName;
     }
     return std::string();

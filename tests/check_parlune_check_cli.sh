@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# parlune-check's exit statuses and report forms.
+set -euo pipefail
+check=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+status() { local s=0; "$check" "$@" >"$work/out" 2>&1 || s=$?; echo "$s"; }
+
+printf '{"Title": "Setup"}' > "$work/en.json"
+[ "$(status "$work")" = 0 ] || fail "a clean folder must exit 0"
+printf '{"Title": "Einrichtung", "Extra": "x"}' > "$work/de.json"
+[ "$(status "$work")" = 0 ] || fail "warnings alone must exit 0"
+[ "$(status --strict "$work")" = 1 ] || fail "--strict must count warnings"
+grep -q 'de.json:1:26: warning: en.json has no key "Extra"' "$work/out" || fail "text report lacks the warning: $(cat "$work/out")"
+printf '{"Title": "x",}' > "$work/fr.json"
+[ "$(status "$work")" = 1 ] || fail "errors must exit 1"
+[ "$(status --json "$work")" = 1 ] || fail "--json must exit 1 too"
+grep -q '"kind": "invalid-json", "file": "fr.json", "line": 1, "column": 15' "$work/out" || fail "JSON report: $(cat "$work/out")"
+grep -q '"errors": 1,' "$work/out" || fail "JSON report lacks the error count"
+[ "$(status)" = 2 ] || fail "no folder must exit 2"
+[ "$(status --bogus "$work")" = 2 ] || fail "an unknown option must exit 2"
+[ "$(status "$work/missing")" = 2 ] || fail "a missing folder must exit 2"
+[ "$(status --string-size x "$work")" = 2 ] || fail "a bad string size must exit 2"
+[ "$(status --help)" = 0 ] && grep -q 'usage: parlune-check' "$work/out" || fail "--help"
+[ "$(status --resolve fr-CA "$work")" = 0 ] || fail "--resolve"
+grep -q 'The installer loads: fr.json' "$work/out" || fail "--resolve output: $(cat "$work/out")"
+echo "parlune-check exit statuses and reports as documented"

@@ -1,0 +1,79 @@
+#include "file_names.h"
+
+#include <algorithm>
+
+#include "language/candidate_codes.h"
+#include "language/language_code_table.h"
+
+namespace {
+
+constexpr char kSuffix[] = ".json";
+constexpr std::size_t kSuffixLength = sizeof kSuffix - 1;
+
+std::string AsciiLower(std::string text) {
+    for (char& byte : text) {
+        if (byte >= 'A' && byte <= 'Z') byte = static_cast<char>(byte - 'A' + 'a');
+    }
+    return text;
+}
+
+std::string AsciiUpper(std::string text) {
+    for (char& byte : text) {
+        if (byte >= 'a' && byte <= 'z') byte = static_cast<char>(byte - 'a' + 'A');
+    }
+    return text;
+}
+
+// The name without ".json", lower case.
+std::string Stem(const std::string& fileName) {
+    std::string lower = AsciiLower(fileName);
+    if (lower.size() > kSuffixLength && lower.compare(lower.size() - kSuffixLength, kSuffixLength, kSuffix) == 0) {
+        lower.resize(lower.size() - kSuffixLength);
+    }
+    return lower;
+}
+
+std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+std::string Narrow(const std::u16string& text) {
+    std::string narrow;
+    for (char16_t unit : text) narrow += static_cast<char>(unit < 0x80 ? unit : '?');
+    return narrow;
+}
+
+}  // namespace
+
+std::string LoadableBaseName(const std::string& fileName) {
+    const std::string lower = AsciiLower(fileName);
+    for (const LanguageCodeRow& row : LanguageCodeRows()) {
+        if (lower == std::string(row.baseName) + kSuffix) return row.baseName;
+    }
+    return std::string();
+}
+
+std::vector<std::string> SuggestFileNames(const std::string& fileName) {
+    std::string tag = Stem(fileName);
+    std::replace(tag.begin(), tag.end(), '_', '-');
+
+    // The whole name as a tag, then tags that continue it ("zh-hans" is the
+    // start of zh-Hans-CN), then its less specific forms ("de" for "de-de").
+    const std::string whole = MapLanguageCode(tag);
+    if (!whole.empty()) return {whole + kSuffix};
+
+    std::vector<std::string> continued;
+    const std::string prefix = AsciiUpper(tag) + "-";
+    for (const LanguageCodeRow& row : LanguageCodeRows()) {
+        const std::string name = std::string(row.baseName) + kSuffix;
+        if (std::string(row.code).compare(0, prefix.size(), prefix) == 0 &&
+            std::find(continued.begin(), continued.end(), name) == continued.end()) {
+            continued.push_back(name);
+        }
+    }
+    if (!continued.empty()) return continued;
+
+    for (const std::u16string& code : CandidateCodes(Widen(tag))) {
+        const std::string baseName = MapLanguageCode(Narrow(code));
+        if (!baseName.empty()) return {baseName + kSuffix};
+    }
+    return {};
+}

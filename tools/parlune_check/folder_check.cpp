@@ -1,0 +1,129 @@
+#include "folder_check.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include "file_names.h"
+#include "language_names.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool IsJsonFile(const fs::path& path) {
+    std::string extension = path.extension().u8string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char byte) { return static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte); });
+    return extension == ".json";
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+    std::string joined;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) joined += i + 1 == names.size() ? " or " : ", ";
+        joined += names[i];
+    }
+    return joined;
+}
+
+void CheckFileName(FileReport& report) {
+    if (!report.baseName.empty()) return;
+    const std::vector<std::string> suggestions = SuggestFileNames(report.fileName);
+    std::string message = "The installer never loads this file: no language tag selects the name " + report.fileName;
+    message += suggestions.empty() ? "; name it after one of the 60 language files listed in the README."
+                                   : "; rename it to " + JoinNames(suggestions) + ".";
+    report.problems.insert(report.problems.begin(), {Severity::Error, "file-name", 1, 1, message});
+}
+
+// Keys the file has that en.json lacks, and keys of en.json the file lacks.
+void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, const LanguageFileCheck& english) {
+    std::map<std::string, const KeyEntry*> englishKeys;
+    for (const KeyEntry& key : english.keys) {
+        if (key.hasText) englishKeys.emplace(key.foldedName, &key);
+    }
+    std::map<std::string, const KeyEntry*> ownKeys;
+    for (const KeyEntry& key : check.keys) {
+        ownKeys.emplace(key.foldedName, &key);
+        if (!key.hasText) continue;
+        if (englishKeys.count(key.foldedName) != 0) {
+            ++report.translated;
+        } else {
+            report.problems.push_back({Severity::Warning, "unknown-key", key.line, key.column,
+                                       "en.json has no key \"" + key.name +
+                                           "\", so in every language without this file the installer shows \"\" for "
+                                           "it; add it to en.json, or fix its spelling."});
+        }
+    }
+    for (const KeyEntry& key : english.keys) {
+        if (!key.hasText || ownKeys.count(key.foldedName) != 0) continue;
+        report.problems.push_back({Severity::Warning, "missing-key", check.endLine, check.endColumn,
+                                   "The file has no \"" + key.name + "\" (en.json " + std::to_string(key.line) + ":" +
+                                       std::to_string(key.column) +
+                                       "), so the installer shows the English text; translate it."});
+    }
+}
+
+}  // namespace
+
+FolderReport CheckFolder(const std::string& utf8Folder, int stringSize) {
+    FolderReport report;
+    report.folder = utf8Folder;
+    report.stringSize = stringSize;
+
+    std::vector<fs::path> paths;
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::u8path(utf8Folder))) {
+        if (entry.is_regular_file() && IsJsonFile(entry.path())) paths.push_back(entry.path());
+    }
+    std::sort(paths.begin(), paths.end());
+
+    std::vector<LanguageFileCheck> checks;
+    const LanguageFileCheck* english = nullptr;
+    for (const fs::path& path : paths) {
+        FileReport file;
+        file.fileName = path.filename().u8string();
+        file.baseName = LoadableBaseName(file.fileName);
+        file.language = LanguageName(file.baseName);
+        checks.push_back(CheckLanguageFile(ReadBytes(path), stringSize));
+        file.problems = checks.back().problems;
+        file.texts = CountTexts(checks.back());
+        CheckFileName(file);
+        report.files.push_back(std::move(file));
+    }
+    for (std::size_t i = 0; i < report.files.size(); ++i) {
+        if (report.files[i].baseName == "en") english = &checks[i];
+    }
+    if (english == nullptr) {
+        report.folderProblems.push_back({Severity::Error, "no-en-json", 0, 0,
+                                         "The folder has no en.json, so every key that a language file lacks shows "
+                                         "as \"\", and so does every text for languages without a file; add en.json."});
+    } else {
+        report.englishTexts = CountTexts(*english);
+        for (std::size_t i = 0; i < report.files.size(); ++i) {
+            FileReport& file = report.files[i];
+            if (&checks[i] == english) {
+                file.translated = file.texts;
+            } else if (checks[i].readable && !file.baseName.empty()) {
+                CompareWithEnglish(file, checks[i], *english);
+            }
+            std::stable_sort(file.problems.begin(), file.problems.end(), [](const Problem& a, const Problem& b) {
+                return a.line != b.line ? a.line < b.line : a.column < b.column;
+            });
+        }
+    }
+
+    for (const Problem& problem : report.folderProblems) {
+        (problem.severity == Severity::Error ? report.errors : report.warnings) += 1;
+    }
+    for (const FileReport& file : report.files) {
+        for (const Problem& problem : file.problems) (problem.severity == Severity::Error ? report.errors : report.warnings) += 1;
+    }
+    return report;
+}

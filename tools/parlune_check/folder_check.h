@@ -1,0 +1,30 @@
+// Checks every language file in a folder against the installer's rules and
+// against en.json.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "language_file_check.h"
+#include "problem.h"
+
+struct FileReport {
+    std::string fileName;
+    std::string baseName;  // empty when the installer never loads the file
+    std::string language;
+    std::size_t texts = 0;       // keys the installer finds a text for
+    std::size_t translated = 0;  // of them, keys that en.json has too
+    std::vector<Problem> problems;
+};
+
+struct FolderReport {
+    std::string folder;
+    int stringSize = 0;
+    std::size_t englishTexts = 0;
+    std::vector<Problem> folderProblems;  // not tied to one file; line and column 0
+    std::vector<FileReport> files;
+    std::size_t errors = 0;
+    std::size_t warnings = 0;
+};
+
+FolderReport CheckFolder(const std::string& utf8Folder, int stringSize);

@@ -1,0 +1,210 @@
+#include "language_file_check.h"
+
+#include <cstring>
+#include <unordered_map>
+
+#include "json/json_document.h"
+#include "json/json_parse_routines.h"
+#include "json/json_parser.h"
+#include "platform/platform.h"
+#include "plugin/text_areas.h"
+#include "text_positions.h"
+
+namespace {
+
+constexpr std::size_t kQuotedErrorLength = 40;
+
+std::string FoldCase(std::string name) {
+    for (char& byte : name) {
+        if (byte >= 'A' && byte <= 'Z') byte = static_cast<char>(byte - 'A' + 'a');
+    }
+    return name;
+}
+
+bool StartsWith(const std::string& bytes, const char* prefix, std::size_t length) {
+    return bytes.size() >= length && std::memcmp(bytes.data(), prefix, length) == 0;
+}
+
+// UTF-16 or UTF-32: a byte-order mark of either, or a zero byte among the
+// first few that plain UTF-8 text would never have.
+bool LooksLikeWideText(const std::string& bytes) {
+    if (StartsWith(bytes, "\xFF\xFE", 2) || StartsWith(bytes, "\xFE\xFF", 2) || StartsWith(bytes, "\0\0\xFE\xFF", 4)) {
+        return true;
+    }
+    return bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0');
+}
+
+std::string Quote(const std::string& text) { return "\"" + text + "\""; }
+
+std::string Where(const KeyEntry& entry) { return std::to_string(entry.line) + ":" + std::to_string(entry.column); }
+
+class FileChecker {
+public:
+    FileChecker(const std::string& bytes, int stringSize) : bytes_(bytes), positions_(bytes), stringSize_(stringSize) {}
+
+    LanguageFileCheck Run() {
+        if (StartsWith(bytes_, "\xEF\xBB\xBF", 3)) {
+            Report(Severity::Error, "byte-order-mark", 0,
+                   "The file starts with a UTF-8 byte-order mark, so the installer finds no text in it and shows "
+                   "en.json's texts instead; save it as UTF-8 without BOM.");
+            return result_;
+        }
+        if (LooksLikeWideText(bytes_)) {
+            Report(Severity::Error, "utf-16", 0,
+                   "The file is UTF-16 or UTF-32 text, so the installer finds no text in it and shows en.json's "
+                   "texts instead; save it as UTF-8 without BOM.");
+            return result_;
+        }
+        const std::size_t zero = bytes_.find('\0');
+        if (zero != std::string::npos) {
+            Report(Severity::Error, "nul-byte", zero,
+                   "The file holds a zero byte here and the installer stops reading at it; remove it.");
+        }
+        const std::string text = bytes_.substr(0, zero);
+        if (text.empty()) {
+            Report(Severity::Error, "empty", 0,
+                   "The file has no text before its first zero byte, so the installer skips it as if it were missing.");
+            return result_;
+        }
+        CheckDocument(text);
+        return result_;
+    }
+
+private:
+    void Report(Severity severity, const char* kind, std::size_t offset, std::string message) {
+        const LineColumn at = positions_.At(offset);
+        result_.problems.push_back({severity, kind, at.line, at.column, std::move(message)});
+    }
+
+    void CheckDocument(const std::string& text) {
+        const char* error = nullptr;
+        JsonNode* root = ParseJsonText(text.c_str(), &error);
+        if (root == nullptr) {
+            std::string reason = CJSonObject(text).ErrorMessage();
+            if (reason.size() > sizeof("prase json string error at ") - 1 + kQuotedErrorLength) {
+                reason.resize(sizeof("prase json string error at ") - 1 + kQuotedErrorLength);
+                reason += "...";
+            }
+            Report(Severity::Error, "invalid-json", error == nullptr ? 0 : static_cast<std::size_t>(error - text.c_str()),
+                   "The installer cannot parse the file (" + reason +
+                       "), so it finds no text in it and shows en.json's texts instead; fix the JSON here.");
+            return;
+        }
+        const bool isObject = root->kind == JsonKind::Object;
+        FreeJsonTree(root);
+        if (!isObject) {
+            Report(Severity::Error, "root-not-object", static_cast<std::size_t>(SkipWhitespace(text.c_str()) - text.c_str()),
+                   "The file's root is not an object, so the installer finds no text in it; put the texts in { }.");
+            return;
+        }
+        result_.readable = true;
+        CheckMembers(text.c_str());
+    }
+
+    // Walks the root object's members again with the parser's own routines,
+    // this time keeping where each one starts.
+    void CheckMembers(const char* text) {
+        const char* position = SkipWhitespace(SkipWhitespace(text) + 1);
+        const char* ignored = nullptr;
+        if (*position != '}') {
+            for (;;) {
+                JsonNode* member = NewJsonNode();
+                const char* nameStart = position;
+                position = ParseString(member, position, &ignored);
+                member->memberName = member->stringValue;
+                member->stringValue = nullptr;
+                const char* valueStart = SkipWhitespace(SkipWhitespace(position) + 1);
+                position = SkipWhitespace(ParseValue(member, valueStart, &ignored, 1));
+                CheckMember(*member, static_cast<std::size_t>(nameStart - text),
+                            static_cast<std::size_t>(valueStart - text));
+                FreeJsonTree(member);
+                if (*position != ',') break;
+                position = SkipWhitespace(position + 1);
+            }
+        }
+        const LineColumn end = positions_.At(static_cast<std::size_t>(position - text));
+        result_.endLine = end.line;
+        result_.endColumn = end.column;
+        const char* after = SkipWhitespace(position + 1);
+        if (*after != '\0') {
+            Report(Severity::Warning, "trailing-text", static_cast<std::size_t>(after - text),
+                   "The installer ignores everything after the closing } of the root object; remove it.");
+        }
+    }
+
+    void CheckMember(const JsonNode& member, std::size_t nameOffset, std::size_t valueOffset) {
+        const std::string name = member.memberName;
+        const std::string folded = FoldCase(name);
+        const auto earlier = firstOccurrence_.find(folded);
+        if (earlier != firstOccurrence_.end()) {
+            const KeyEntry& first = result_.keys[earlier->second];
+            if (first.hasText) {
+                Report(Severity::Warning, "repeated-key", nameOffset,
+                       "The key " + Quote(name) + " occurs again: the installer uses the first one at " + Where(first) +
+                           " and ignores this one; remove one of them.");
+            } else {
+                Report(Severity::Warning, "hidden-key", nameOffset,
+                       "The installer never shows this text: the first " + Quote(first.name) + " at " + Where(first) +
+                           " holds no string and hides it; remove the first one.");
+            }
+            return;
+        }
+        const LineColumn at = positions_.At(nameOffset);
+        const bool hasText = member.kind == JsonKind::String;
+        firstOccurrence_.emplace(folded, result_.keys.size());
+        result_.keys.push_back({folded, name, at.line, at.column, hasText});
+
+        if (platform::Utf8ToWide(name).size() > kKeyCapacity - 1) {
+            Report(Severity::Warning, "long-key", nameOffset,
+                   "The key is longer than " + std::to_string(kKeyCapacity - 1) +
+                       " characters; the installer cuts every key it is asked for to that length, so this one is "
+                       "never found; shorten it.");
+        }
+        if (member.kind == JsonKind::Array || member.kind == JsonKind::Object) {
+            Report(Severity::Warning, "nested", valueOffset,
+                   "The installer never looks inside nested objects or arrays, so " + Quote(name) +
+                       " has no text; give it a string.");
+            return;
+        }
+        if (!hasText) {
+            Report(Severity::Warning, "not-a-string", valueOffset,
+                   "The value of " + Quote(name) + " is no string, so the installer shows en.json's text for it; put "
+                       "it in quotes.");
+            return;
+        }
+        CheckText(member.stringValue, valueOffset);
+    }
+
+    void CheckText(const std::string& value, std::size_t valueOffset) {
+        const std::u16string wide = platform::Utf8ToWide(value);
+        if (platform::WideToUtf8(wide.data(), wide.size()) != value) {
+            Report(Severity::Warning, "invalid-utf8", valueOffset,
+                   "The text is not valid UTF-8; the installer shows U+FFFD (\xEF\xBF\xBD) for the broken bytes; save "
+                   "the file as UTF-8.");
+        }
+        const std::size_t room = stringSize_ > 1 ? static_cast<std::size_t>(stringSize_) - 1 : 0;
+        if (wide.size() > room) {
+            Report(Severity::Warning, "long-text", valueOffset,
+                   "The text has " + std::to_string(wide.size()) + " UTF-16 characters; the installer cuts it to " +
+                       std::to_string(room) + "; shorten it.");
+        }
+    }
+
+    const std::string& bytes_;
+    TextPositions positions_;
+    int stringSize_;
+    LanguageFileCheck result_;
+    std::unordered_map<std::string, std::size_t> firstOccurrence_;
+};
+
+}  // namespace
+
+LanguageFileCheck CheckLanguageFile(const std::string& bytes, int stringSize) {
+    return FileChecker(bytes, stringSize).Run();
+}
+
+std::size_t CountTexts(const LanguageFileCheck& check) {
+    std::size_t count = 0;
+    for (const KeyEntry& key : check.keys) count += key.hasText ? 1 : 0;
+    return count;
+}

@@ -1,0 +1,31 @@
+// What the installer makes of one language file's bytes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "problem.h"
+
+// The first occurrence of a key (keys compare ignoring ASCII case).
+struct KeyEntry {
+    std::string foldedName;  // ASCII lower case, for comparing files
+    std::string name;        // as written
+    std::size_t line;
+    std::size_t column;
+    bool hasText;  // the first occurrence holds a string: GetStr finds it
+};
+
+struct LanguageFileCheck {
+    std::vector<Problem> problems;
+    bool readable = false;  // the installer gets a document that answers keys
+    std::vector<KeyEntry> keys;
+    std::size_t endLine = 1;  // where the root object closes: where missing keys go
+    std::size_t endColumn = 1;
+};
+
+// stringSize is the host's, in UTF-16 units with the terminator: texts longer
+// than stringSize - 1 units are cut.
+LanguageFileCheck CheckLanguageFile(const std::string& bytes, int stringSize);
+
+// The number of texts in the check that the installer can find.
+std::size_t CountTexts(const LanguageFileCheck& check);

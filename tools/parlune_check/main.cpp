@@ -1,0 +1,98 @@
+// parlune-check: shows translators and installer authors what the installer
+// will make of their language files.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "folder_check.h"
+#include "platform/console.h"
+#include "platform/platform.h"
+#include "reports.h"
+#include "resolve.h"
+
+namespace {
+
+constexpr int kDefaultStringSize = 1024;  // NSIS's standard build
+constexpr int kExitClean = 0;
+constexpr int kExitProblems = 1;
+constexpr int kExitUsage = 2;
+
+const char kUsage[] =
+    "usage: parlune-check [--json] [--strict] [--string-size N] FOLDER\n"
+    "       parlune-check --resolve [TAG] FOLDER\n"
+    "\n"
+    "Checks every *.json in FOLDER the way the Parlune plug-in reads it and reports,\n"
+    "per file, its language, its keys and the share of en.json it translates, then\n"
+    "its problems as FILE:LINE:COLUMN: error|warning: what the installer will do.\n"
+    "\n"
+    "  --json            the same report as JSON\n"
+    "  --strict          count warnings as errors\n"
+    "  --string-size N   the installer's string size (default 1024; 8192 for the\n"
+    "                    large-strings NSIS build): longer texts are cut to N - 1\n"
+    "  --resolve [TAG]   show which file the installer loads for TAG, or without a\n"
+    "                    TAG for this user's preferred UI language\n"
+    "  --help            this text\n"
+    "\n"
+    "Exit status: 0 no errors, 1 errors (or warnings with --strict), 2 bad usage.\n";
+
+int Usage(const std::string& complaint) {
+    if (!complaint.empty()) std::fprintf(stderr, "parlune-check: %s\n", complaint.c_str());
+    std::fputs(kUsage, stderr);
+    return kExitUsage;
+}
+
+void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+bool IsFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(std::filesystem::u8path(path), error);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    platform::PrepareUtf8Console();
+    const std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);
+    bool json = false, strict = false, resolve = false;
+    int stringSize = kDefaultStringSize;
+    std::vector<std::string> operands;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            Print(kUsage);
+            return kExitClean;
+        } else if (argument == "--json") {
+            json = true;
+        } else if (argument == "--strict") {
+            strict = true;
+        } else if (argument == "--resolve") {
+            resolve = true;
+        } else if (argument == "--string-size") {
+            if (i + 1 >= arguments.size()) return Usage("--string-size needs a number");
+            char* end = nullptr;
+            const long value = std::strtol(arguments[++i].c_str(), &end, 10);
+            if (*end != '\0' || value < 2 || value > 1 << 20) return Usage("--string-size takes a number from 2 up");
+            stringSize = static_cast<int>(value);
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            return Usage("unknown option " + argument);
+        } else {
+            operands.push_back(argument);
+        }
+    }
+
+    if (resolve) {
+        if (operands.empty() || operands.size() > 2) return Usage("--resolve takes an optional TAG and a FOLDER");
+        const std::string& folder = operands.back();
+        if (!IsFolder(folder)) return Usage("no such folder: " + folder);
+        Print(ResolveReport(operands.size() == 2 ? platform::Utf8ToWide(operands[0]) : std::u16string(), folder));
+        return kExitClean;
+    }
+    if (operands.size() != 1) return Usage(operands.empty() ? "name a FOLDER" : "name one FOLDER");
+    if (!IsFolder(operands[0])) return Usage("no such folder: " + operands[0]);
+
+    const FolderReport report = CheckFolder(operands[0], stringSize);
+    Print(json ? JsonReport(report) : TextReport(report));
+    return report.errors > 0 || (strict && report.warnings > 0) ? kExitProblems : kExitClean;
+}

@@ -1,0 +1,94 @@
+#include "reports.h"
+
+#include <cstdio>
+
+namespace {
+
+const char* SeverityName(Severity severity) { return severity == Severity::Error ? "error" : "warning"; }
+
+std::string Share(const FileReport& file, std::size_t englishTexts) {
+    if (englishTexts == 0) return "-";
+    return std::to_string(file.translated * 100 / englishTexts) + "%";
+}
+
+std::string Padded(std::string text, std::size_t width) {
+    // Pads by characters, not bytes, so that names beyond ASCII line up.
+    std::size_t characters = 0;
+    for (unsigned char byte : text) characters += (byte & 0xC0) != 0x80 ? 1 : 0;
+    if (characters < width) text.append(width - characters, ' ');
+    return text;
+}
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char byte : text) {
+        switch (byte) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (byte < 0x20) {
+                    char escape[8];
+                    std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+                    out += escape;
+                } else {
+                    out += static_cast<char>(byte);
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::string JsonProblem(const Problem& problem, const std::string& file) {
+    return "{\"severity\": \"" + std::string(SeverityName(problem.severity)) + "\", \"kind\": " +
+           JsonString(problem.kind) + ", \"file\": " + JsonString(file) + ", \"line\": " +
+           std::to_string(problem.line) + ", \"column\": " + std::to_string(problem.column) +
+           ", \"message\": " + JsonString(problem.message) + "}";
+}
+
+}  // namespace
+
+std::string TextReport(const FolderReport& report) {
+    std::string out = "Checking " + report.folder + " (texts up to " + std::to_string(report.stringSize - 1) +
+                      " UTF-16 characters)\n\n";
+    for (const Problem& problem : report.folderProblems) {
+        out += report.folder + ": " + SeverityName(problem.severity) + ": " + problem.message + "\n";
+    }
+    for (const FileReport& file : report.files) {
+        out += Padded(file.fileName, 14) + Padded(file.language.empty() ? "(not loaded)" : file.language, 26) +
+               std::to_string(file.texts) + " keys, " + Share(file, report.englishTexts) + " of en.json\n";
+        for (const Problem& problem : file.problems) {
+            out += "  " + file.fileName + ":" + std::to_string(problem.line) + ":" + std::to_string(problem.column) +
+                   ": " + SeverityName(problem.severity) + ": " + problem.message + "\n";
+        }
+    }
+    out += "\n" + std::to_string(report.files.size()) + " files, " + std::to_string(report.errors) + " errors, " +
+           std::to_string(report.warnings) + " warnings\n";
+    return out;
+}
+
+std::string JsonReport(const FolderReport& report) {
+    std::string out = "{\n  \"folder\": " + JsonString(report.folder) +
+                      ",\n  \"stringSize\": " + std::to_string(report.stringSize) +
+                      ",\n  \"englishKeys\": " + std::to_string(report.englishTexts) + ",\n  \"problems\": [";
+    for (std::size_t i = 0; i < report.folderProblems.size(); ++i) {
+        out += (i > 0 ? ", " : "") + JsonProblem(report.folderProblems[i], "");
+    }
+    out += "],\n  \"files\": [";
+    for (std::size_t i = 0; i < report.files.size(); ++i) {
+        const FileReport& file = report.files[i];
+        out += std::string(i > 0 ? "," : "") + "\n    {\"file\": " + JsonString(file.fileName) +
+               ", \"baseName\": " + JsonString(file.baseName) + ", \"language\": " + JsonString(file.language) +
+               ", \"keys\": " + std::to_string(file.texts) + ", \"translated\": " + std::to_string(file.translated) +
+               ", \"problems\": [";
+        for (std::size_t k = 0; k < file.problems.size(); ++k) {
+            out += std::string(k > 0 ? "," : "") + "\n      " + JsonProblem(file.problems[k], file.fileName);
+        }
+        out += "]}";
+    }
+    out += "\n  ],\n  \"errors\": " + std::to_string(report.errors) + ",\n  \"warnings\": " +
+           std::to_string(report.warnings) + "\n}\n";
+    return out;
+}

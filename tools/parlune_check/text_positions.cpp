@@ -1,0 +1,22 @@
+#include "text_positions.h"
+
+#include <algorithm>
+
+TextPositions::TextPositions(const std::string& bytes) : bytes_(bytes) {
+    lineStarts_.push_back(0);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') lineStarts_.push_back(i + 1);
+    }
+}
+
+LineColumn TextPositions::At(std::size_t offset) const {
+    offset = std::min(offset, bytes_.size());
+    const auto next = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
+    const std::size_t line = static_cast<std::size_t>(next - lineStarts_.begin());
+    std::size_t column = 1;
+    for (std::size_t i = lineStarts_[line - 1]; i < offset; ++i) {
+        // Continuation bytes belong to the character before them.
+        if ((static_cast<unsigned char>(bytes_[i]) & 0xC0) != 0x80) ++column;
+    }
+    return {line, column};
+}
