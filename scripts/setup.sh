@@ -11,7 +11,7 @@ run_as_root=()
 [ "$(id -u)" -eq 0 ] || run_as_root=(sudo)
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev googletest binutils
+  cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev binutils
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   nsis wine wine64 wine32:i386 qemu-user-static xvfb xauth locales
 )

@@ -36,6 +36,26 @@ bool LooksLikeWideText(const std::string& bytes) {
 
 std::string Quote(const std::string& text) { return "\"" + text + "\""; }
 
+// Control characters of a quoted piece of the file, written as escapes so
+// that a report stays one line per problem.
+std::string Printable(const std::string& text) {
+    std::string out;
+    for (unsigned char byte : text) {
+        if (byte == '\n') {
+            out += "\\n";
+        } else if (byte == '\r') {
+            out += "\\r";
+        } else if (byte == '\t') {
+            out += "\\t";
+        } else if (byte < 0x20) {
+            out += "\\x" + std::string(1, "0123456789ABCDEF"[byte >> 4]) + "0123456789ABCDEF"[byte & 15];
+        } else {
+            out += static_cast<char>(byte);
+        }
+    }
+    return out;
+}
+
 std::string Where(const KeyEntry& entry) { return std::to_string(entry.line) + ":" + std::to_string(entry.column); }
 
 class FileChecker {
@@ -86,7 +106,7 @@ private:
                 reason += "...";
             }
             Report(Severity::Error, "invalid-json", error == nullptr ? 0 : static_cast<std::size_t>(error - text.c_str()),
-                   "The installer cannot parse the file (" + reason +
+                   "The installer cannot parse the file (" + Printable(reason) +
                        "), so it finds no text in it and shows en.json's texts instead; fix the JSON here.");
             return;
         }

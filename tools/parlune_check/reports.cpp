@@ -7,8 +7,8 @@ namespace {
 const char* SeverityName(Severity severity) { return severity == Severity::Error ? "error" : "warning"; }
 
 std::string Share(const FileReport& file, std::size_t englishTexts) {
-    if (englishTexts == 0) return "-";
-    return std::to_string(file.translated * 100 / englishTexts) + "%";
+    if (englishTexts == 0 || file.baseName.empty()) return "not compared with en.json";
+    return std::to_string(file.translated * 100 / englishTexts) + "% of en.json";
 }
 
 std::string Padded(std::string text, std::size_t width) {
@@ -58,7 +58,7 @@ std::string TextReport(const FolderReport& report) {
     }
     for (const FileReport& file : report.files) {
         out += Padded(file.fileName, 14) + Padded(file.language.empty() ? "(not loaded)" : file.language, 26) +
-               std::to_string(file.texts) + " keys, " + Share(file, report.englishTexts) + " of en.json\n";
+               std::to_string(file.texts) + " keys, " + Share(file, report.englishTexts) + "\n";
         for (const Problem& problem : file.problems) {
             out += "  " + file.fileName + ":" + std::to_string(problem.line) + ":" + std::to_string(problem.column) +
                    ": " + SeverityName(problem.severity) + ": " + problem.message + "\n";
