@@ -4,17 +4,18 @@
 #   asan     the same under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer (clang)
 #   host     both Parlune.dll builds inside real NSIS installers under Wine,
 #            and the packed zip: its layout, and its example built and run from it alone
+#   fuzz     a 30-second run of every libFuzzer target (scripts/fuzz.sh runs them longer)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
-for preset in win-x86 win-x64 native asan; do
+for preset in win-x86 win-x64 native asan fuzz; do
   echo "== build $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
 scripts/package.sh
-for preset in native asan host; do
+for preset in native asan host fuzz; do
   echo "== test $preset"
   ctest --preset "$preset" -j"$(nproc)"
 done

@@ -2,7 +2,9 @@
 // tests, the fuzzers and the sanitizer builds.
 #include "platform/platform.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -84,14 +86,18 @@ std::u16string FirstPreferredUILanguage(std::size_t capacity) {
 }
 
 std::FILE* OpenFileForReading(const std::string& utf8Path) {
-    std::FILE* file = std::fopen(utf8Path.c_str(), "rb");
-    if (file == nullptr) return nullptr;
-    // fopen accepts a directory here; reading one only fails later.
+    // Opened without blocking and checked before use: a directory would open
+    // here and fail only on reading, and opening a named pipe would wait for
+    // a writer forever.
+    const int descriptor = open(utf8Path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return nullptr;
     struct stat status {};
-    if (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) {
-        std::fclose(file);
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(descriptor);
         return nullptr;
     }
+    std::FILE* file = fdopen(descriptor, "rb");
+    if (file == nullptr) close(descriptor);
     return file;
 }
 

@@ -29,6 +29,12 @@ std::u16string LookUpText(const char16_t* key, std::size_t units) {
     bool found = LanguageDocument != nullptr && LanguageDocument->GetStringValue(narrowKey, value);
     if (!found) found = BaseDocument != nullptr && BaseDocument->GetStringValue(narrowKey, value);
     if (!found) return std::u16string();
+    // The host keeps at most room units, and deciding a cut needs one more;
+    // each unit comes from at most three bytes, so a longer value's tail is
+    // never converted.
+    const std::size_t room = hostContext.stringSize > 1 ? static_cast<std::size_t>(hostContext.stringSize) - 1 : 0;
+    const std::size_t neededBytes = 3 * (room + 1);
+    if (value.size() > neededBytes) value.resize(neededBytes);
     return FitToStringSize(platform::Utf8ToWide(value), hostContext.stringSize);
 }
 
