@@ -2,12 +2,6 @@
 
 #include "json/json_parser.h"
 
-namespace {
-
-constexpr char kParseErrorPrefix[] = "prase json string error at ";
-
-}  // namespace
-
 CJSonObject::CJSonObject(const std::string& text)
     : indexedCursor(indexedChildren.end()), namedCursor(namedChildren.end()) {
     Parse(text.c_str());

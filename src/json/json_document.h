@@ -7,6 +7,9 @@
 
 #include "json/json_node.h"
 
+// A rejected text's message: this prefix, then the text from where parsing stopped.
+constexpr char kParseErrorPrefix[] = "prase json string error at ";
+
 class CJSonObject {
 public:
     // Never fails for bad text: a text that does not parse gives a document

@@ -10,10 +10,13 @@ namespace {
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
+// Units the host keeps of a pushed string.
+std::size_t Room(int stringSize) { return stringSize > 1 ? static_cast<std::size_t>(stringSize) - 1 : 0; }
+
 }  // namespace
 
 std::u16string FitToStringSize(std::u16string text, int stringSize) {
-    const std::size_t room = stringSize > 1 ? static_cast<std::size_t>(stringSize) - 1 : 0;
+    const std::size_t room = Room(stringSize);
     if (text.size() <= room) return text;
     std::size_t cut = room;
     if (cut > 0 && IsHighSurrogate(text[cut - 1]) && IsLowSurrogate(text[cut])) --cut;
@@ -32,8 +35,7 @@ std::u16string LookUpText(const char16_t* key, std::size_t units) {
     // The host keeps at most room units, and deciding a cut needs one more;
     // each unit comes from at most three bytes, so a longer value's tail is
     // never converted.
-    const std::size_t room = hostContext.stringSize > 1 ? static_cast<std::size_t>(hostContext.stringSize) - 1 : 0;
-    const std::size_t neededBytes = 3 * (room + 1);
+    const std::size_t neededBytes = 3 * (Room(hostContext.stringSize) + 1);
     if (value.size() > neededBytes) value.resize(neededBytes);
     return FitToStringSize(platform::Utf8ToWide(value), hostContext.stringSize);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ascii_case.h"
 #include "language/candidate_codes.h"
 #include "language/language_code_table.h"
 
@@ -9,20 +10,6 @@ namespace {
 
 constexpr char kSuffix[] = ".json";
 constexpr std::size_t kSuffixLength = sizeof kSuffix - 1;
-
-std::string AsciiLower(std::string text) {
-    for (char& byte : text) {
-        if (byte >= 'A' && byte <= 'Z') byte = static_cast<char>(byte - 'A' + 'a');
-    }
-    return text;
-}
-
-std::string AsciiUpper(std::string text) {
-    for (char& byte : text) {
-        if (byte >= 'a' && byte <= 'z') byte = static_cast<char>(byte - 'a' + 'A');
-    }
-    return text;
-}
 
 // The name without ".json", lower case.
 std::string Stem(const std::string& fileName) {

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <map>
 
+#include "ascii_case.h"
 #include "file_names.h"
 #include "language_names.h"
 
@@ -19,10 +20,7 @@ std::string ReadBytes(const fs::path& path) {
 }
 
 bool IsJsonFile(const fs::path& path) {
-    std::string extension = path.extension().u8string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](char byte) { return static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte); });
-    return extension == ".json";
+    return AsciiLower(path.extension().u8string()) == ".json";
 }
 
 std::string JoinNames(const std::vector<std::string>& names) {

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "ascii_case.h"
 #include "json/json_document.h"
 #include "json/json_parse_routines.h"
 #include "json/json_parser.h"
@@ -13,13 +14,6 @@
 namespace {
 
 constexpr std::size_t kQuotedErrorLength = 40;
-
-std::string FoldCase(std::string name) {
-    for (char& byte : name) {
-        if (byte >= 'A' && byte <= 'Z') byte = static_cast<char>(byte - 'A' + 'a');
-    }
-    return name;
-}
 
 bool StartsWith(const std::string& bytes, const char* prefix, std::size_t length) {
     return bytes.size() >= length && std::memcmp(bytes.data(), prefix, length) == 0;
@@ -101,8 +95,8 @@ private:
         JsonNode* root = ParseJsonText(text.c_str(), &error);
         if (root == nullptr) {
             std::string reason = CJSonObject(text).ErrorMessage();
-            if (reason.size() > sizeof("prase json string error at ") - 1 + kQuotedErrorLength) {
-                reason.resize(sizeof("prase json string error at ") - 1 + kQuotedErrorLength);
+            if (reason.size() > sizeof(kParseErrorPrefix) - 1 + kQuotedErrorLength) {
+                reason.resize(sizeof(kParseErrorPrefix) - 1 + kQuotedErrorLength);
                 reason += "...";
             }
             Report(Severity::Error, "invalid-json", error == nullptr ? 0 : static_cast<std::size_t>(error - text.c_str()),
@@ -154,7 +148,7 @@ private:
 
     void CheckMember(const JsonNode& member, std::size_t nameOffset, std::size_t valueOffset) {
         const std::string name = member.memberName;
-        const std::string folded = FoldCase(name);
+        const std::string folded = AsciiLower(name);
         const auto earlier = firstOccurrence_.find(folded);
         if (earlier != firstOccurrence_.end()) {
             const KeyEntry& first = result_.keys[earlier->second];
