@@ -17,7 +17,7 @@ scripts/package.sh
 
 version=$(scripts/version.sh)
 # Compile both targets; run the 64-bit installer (32-bit runs take minutes under emulation).
-scripts/try-package.sh "dist/Parlune-$version.zip" build/try-package build/native/wine \
+scripts/try-package.sh "dist/Parlune-$version.zip" build/try-package build/wine \
   x64:de_DE.UTF-8 x64:ja_JP.UTF-8 x86: 2> >(grep -v 'Read access denied for device' >&2)
 
 echo "== native module"

@@ -18,7 +18,7 @@ exe=$(realpath "$work")/Example-x64.exe
 makensis -V2 -INPUTCHARSET UTF8 "-XTarget amd64-unicode" "-X!addplugindir /amd64-unicode $PWD/build/win-x64/src" \
   "-X!addincludedir $PWD/include" -DOUTFILE="$exe" examples/installer/Example.nsi
 
-export WINEPREFIX=$PWD/build/native/wine/x64 WINEDEBUG=-all
+export WINEPREFIX=$PWD/build/wine/x64 WINEDEBUG=-all
 unset LC_ALL LC_MESSAGES LANGUAGE
 for shot in de_DE.UTF-8:de ja_JP.UTF-8:ja; do
   locale=${shot%%:*} name=${shot#*:}

@@ -1,8 +1,7 @@
 #include "support/language_folder.h"
 
-#include <unistd.h>
-
 #include <atomic>
+#include <chrono>
 #include <fstream>
 
 #include "host_simulator.h"
@@ -15,7 +14,9 @@ std::atomic<int> folderCount{0};
 
 LanguageFolder::LanguageFolder() {
     const auto base = std::filesystem::temp_directory_path();
-    path_ = base / ("parlune-test-" + std::to_string(::getpid()) + "-" + std::to_string(folderCount++));
+    // The clock keeps test processes that run side by side apart.
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    path_ = base / ("parlune-test-" + std::to_string(ticks) + "-" + std::to_string(folderCount++));
     std::filesystem::create_directories(path_);
 }
 

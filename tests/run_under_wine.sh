@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a Windows test program under Wine, in a prefix of its own per target.
+#   run_under_wine.sh x86|x64 PREFIX_ROOT PROGRAM [ARGUMENTS...]
+# LANG, as the caller sets it, gives Wine the user's language.
+set -euo pipefail
+
+target=$1 prefix_root=$2
+shift 2
+case "$target" in
+  x86) wine_loader=/usr/lib/wine/wine ;;
+  x64) wine_loader=/usr/lib/wine/wine64 ;;
+  *) echo "unknown target $target" >&2; exit 2 ;;
+esac
+mkdir -p "$prefix_root"
+export WINEPREFIX=$prefix_root/$target WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset LC_ALL LC_MESSAGES LANGUAGE
+exec timeout 1100 "$wine_loader" "$@"

@@ -1,0 +1,108 @@
+// The Win32 side of the platform layer, run under Wine: the conversions as
+// the system does them, paths outside every ANSI code page, the user's
+// language as the system names it, and the handle's decimal form.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+
+#include "host_simulator.h"
+#include "language/read_file_text.h"
+#include "platform/platform.h"
+#include "plugin/text_areas.h"
+#include "support/language_folder.h"
+#include "support/plugin_session.h"
+
+namespace {
+
+TEST(Win32Platform, Utf16ToUtf8ReplacesLoneSurrogates) {
+    const char16_t text[] = {u'a', 0xD83D, 0xDE00, 0xDC00, u'b', 0xD800};
+    EXPECT_EQ(platform::WideToUtf8(text, 6), "a\xF0\x9F\x98\x80\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    EXPECT_EQ(platform::WideToUtf8(u"\u00E9\u8868", 2), "\xC3\xA9\xE8\xA1\xA8");
+    EXPECT_EQ(platform::WideToUtf8(u"", 0), "");
+    // Only the units asked for, even with more behind them.
+    EXPECT_EQ(platform::WideToUtf8(u"abc", 2), "ab");
+}
+
+TEST(Win32Platform, Utf8ToUtf16AgreesWithTheNativeBuild) {
+    const std::pair<std::string, std::u16string> cases[] = {
+        {"caf\xC3\xA9", u"caf\u00E9"},
+        {"\xF0\x9F\x98\x80", u"\U0001F600"},
+        {"a\xFF" "b", u"a\uFFFDb"},
+        {"\xC3", u"\uFFFD"},
+        {"", u""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(platform::Utf8ToWide(c.first), c.second);
+}
+
+TEST(Win32Platform, CopyWideBoundedKeepsCapacityMinusOneUnits) {
+    char16_t area[4] = {u'x', u'x', u'x', u'x'};
+    platform::CopyWideBounded(area, u"abcdef", 4);
+    EXPECT_EQ(std::u16string(area), u"abc");
+    platform::CopyWideBounded(area, u"q", 0);  // nothing written
+    EXPECT_EQ(std::u16string(area), u"abc");
+    platform::CopyWideBounded(area, u"q", 1);
+    EXPECT_EQ(std::u16string(area), u"");
+}
+
+// The test run names the language it gave Wine through LANG.
+const char* ExpectedUILanguage() {
+    const char* expected = std::getenv("PARLUNE_EXPECTED_UI_LANGUAGE");
+    return expected != nullptr ? expected : "(PARLUNE_EXPECTED_UI_LANGUAGE names the language LANG gives Wine)";
+}
+
+TEST(Win32Platform, PreferredLanguageIsTheSystemsFirst) {
+    const std::string expected = ExpectedUILanguage();
+    EXPECT_EQ(ToUtf8(platform::FirstPreferredUILanguage(kLanguageNameCapacity)), expected);
+    // A list that does not fit leaves no language at all.
+    EXPECT_EQ(platform::FirstPreferredUILanguage(2), u"");
+    EXPECT_EQ(platform::FirstPreferredUILanguage(0), u"");
+}
+
+TEST(Win32Platform, HandleIsTheAddressInSignedDecimal) {
+    char16_t area[kHandleCapacity] = {};
+    platform::FormatHandle(nullptr, area, kHandleCapacity);
+    EXPECT_EQ(std::u16string(area), u"0");
+    int object = 0;
+    platform::FormatHandle(&object, area, kHandleCapacity);
+    const auto address = static_cast<long long>(reinterpret_cast<std::intptr_t>(&object));
+    EXPECT_EQ(ToUtf8(area), std::to_string(address));
+    platform::FormatHandle(&object, area, 3);
+    EXPECT_EQ(ToUtf8(area), std::to_string(address).substr(0, 2));
+}
+
+TEST(Win32Platform, FilesOpenByTheirUtf16Path) {
+    LanguageFolder folder;
+    // Greek, CJK and a character beyond the BMP: no ANSI code page holds them all.
+    const std::string name = "\xCE\x95\xCE\xBB \xE8\xA1\xA8 \xF0\x9F\x98\x80.json";
+    const auto file = folder.Write(name, "{\"a\": \"b\"}");
+    ASSERT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(ReadFileText(file.u8string()), "{\"a\": \"b\"}");
+    EXPECT_EQ(ReadFileText(folder.path().u8string()), "");  // a directory
+    EXPECT_EQ(ReadFileText((folder.path() / "missing.json").u8string()), "");
+}
+
+class Win32Init : public PluginSession {};
+
+TEST_F(Win32Init, ReadsFoldersOutsideTheAnsiCodePageWithBackslashes) {
+    const std::string directory = folder.path().u8string() + "\\\xE8\xB3\x87\xE6\x96\x99 \xF0\x9F\x98\x80";
+    std::filesystem::create_directory(std::filesystem::u8path(directory));
+    LanguageFolder::WriteFile(directory + "\\en.json", "{\"Which\": \"en\"}");
+    LanguageFolder::WriteFile(directory + "\\de.json", "{\"Which\": \"de\"}");
+    EXPECT_NE(host.CallInit(Init, FromUtf8(directory), u"de-AT"), u"0");
+    EXPECT_EQ(Get("Which"), "de");
+    host.Call(Exit);
+    EXPECT_NE(host.CallInit(Init, FromUtf8(directory + "\\"), u"de"), u"0");
+    EXPECT_EQ(Get("Which"), "de");
+}
+
+TEST_F(Win32Init, WithoutATagTheSystemsLanguageCounts) {
+    const std::string expected = ExpectedUILanguage();
+    WriteMarked("en");
+    WriteMarked("de");
+    InitWith("");
+    EXPECT_EQ(Get("Which"), expected.substr(0, 3) == "de-" ? "de" : "en") << expected;
+}
+
+}  // namespace
