@@ -49,4 +49,3 @@ BENCHMARK(CheckLargeFolder)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();

@@ -12,6 +12,7 @@ run_as_root=()
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev binutils
+  rapidjson-dev nlohmann-json3-dev libsimdjson-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   nsis wine wine64 wine32:i386 qemu-user-static xvfb xauth locales
 )

@@ -13,7 +13,10 @@ bool CJSonObject::Parse(const char* text) {
     Clear();
     root = ParseJsonText(text, &errorPosition);
     traversalCursor = root;
-    if (root != nullptr) return true;
+    if (root != nullptr) {
+        if (root->kind == JsonKind::Object) memberIndex.Build(root);
+        return true;
+    }
     // Without a position (no memory) the message is the prefix alone.
     errorMessage = kParseErrorPrefix;
     if (errorPosition != nullptr) errorMessage += errorPosition;
@@ -23,6 +26,7 @@ bool CJSonObject::Parse(const char* text) {
 void CJSonObject::Clear() {
     externalNode = nullptr;
     traversalCursor = nullptr;
+    memberIndex.Clear();
     FreeJsonTree(root);
     root = nullptr;
     for (auto& entry : indexedChildren) {
@@ -42,11 +46,14 @@ void CJSonObject::Clear() {
 bool CJSonObject::GetStringValue(const std::string& key, std::string& value) const {
     const JsonNode* searched = root != nullptr ? root : externalNode;
     if (searched == nullptr || searched->kind != JsonKind::Object) return false;
-    for (const JsonNode* member = searched->firstChild; member != nullptr; member = member->nextSibling) {
-        if (CaseInsensitiveCompare(member->memberName, key.c_str()) != 0) continue;
-        if (member->kind != JsonKind::String) return false;
-        value = member->stringValue;
-        return true;
+    const JsonNode* match = nullptr;
+    if (searched == root && memberIndex.Built()) {
+        match = memberIndex.Find(key.c_str());
+    } else {
+        match = searched->firstChild;
+        while (match != nullptr && CaseInsensitiveCompare(match->memberName, key.c_str()) != 0) match = match->nextSibling;
     }
-    return false;
+    if (match == nullptr || match->kind != JsonKind::String) return false;
+    value = match->stringValue;
+    return true;
 }

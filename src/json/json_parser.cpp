@@ -69,25 +69,32 @@ JsonNode* ParseJsonText(const char* text, const char** errorPosition) {
 
 const char* ParseValue(JsonNode* node, const char* position, const char** errorPosition, int depth) {
     if (position == nullptr) return nullptr;
-    // Keywords match as prefixes: the byte after them is left to the caller.
-    if (StartsWith(position, "null", 4)) {
-        node->kind = JsonKind::Null;
-        return position + 4;
+    // One look at the first byte picks the only test that can succeed; the
+    // keywords (null, false, true) begin with letters no other value starts with.
+    switch (*position) {
+        case 'n':
+            if (!StartsWith(position, "null", 4)) break;
+            node->kind = JsonKind::Null;
+            return position + 4;  // matched as a prefix: the byte after it is left to the caller
+        case 'f':
+            if (!StartsWith(position, "false", 5)) break;
+            node->kind = JsonKind::False;
+            return position + 5;
+        case 't':
+            if (!StartsWith(position, "true", 4)) break;
+            node->kind = JsonKind::True;
+            node->integerValue = 1;
+            return position + 4;
+        case '"':
+            return ParseString(node, position, errorPosition);
+        case '[':
+            return ParseArray(node, position, errorPosition, depth);
+        case '{':
+            return ParseObject(node, position, errorPosition, depth);
+        default:
+            if (*position == '-' || (*position >= '0' && *position <= '9')) return ParseNumber(node, position);
+            break;
     }
-    if (StartsWith(position, "false", 5)) {
-        node->kind = JsonKind::False;
-        return position + 5;
-    }
-    if (StartsWith(position, "true", 4)) {
-        node->kind = JsonKind::True;
-        node->integerValue = 1;
-        return position + 4;
-    }
-    const char first = *position;
-    if (first == '"') return ParseString(node, position, errorPosition);
-    if (first == '-' || (first >= '0' && first <= '9')) return ParseNumber(node, position);
-    if (first == '[') return ParseArray(node, position, errorPosition, depth);
-    if (first == '{') return ParseObject(node, position, errorPosition, depth);
     *errorPosition = position;
     return nullptr;
 }

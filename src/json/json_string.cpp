@@ -12,8 +12,9 @@ namespace {
 // Counts the units that decoding can turn into at most one byte each; a
 // backslash and the byte after it are one unit, but a backslash never takes
 // the terminating NUL with it.
-const char* PrescanString(const char* body, std::size_t* units) {
+const char* PrescanString(const char* body, std::size_t* units, bool* escaped) {
     std::size_t count = 0;
+    *escaped = false;
     const char* position = body;
     for (;;) {
         // Plain runs are skipped in one call; only quotes, backslashes and the
@@ -22,6 +23,7 @@ const char* PrescanString(const char* body, std::size_t* units) {
         count += run;
         position += run;
         if (*position != '\\') break;
+        *escaped = true;
         position += position[1] != '\0' ? 2 : 1;
         ++count;
     }
@@ -150,10 +152,17 @@ const char* ParseString(JsonNode* node, const char* position, const char** error
     }
     const char* body = position + 1;
     std::size_t units = 0;
-    const char* end = PrescanString(body, &units);
+    bool escaped = false;
+    const char* end = PrescanString(body, &units, &escaped);
     char* buffer = static_cast<char*>(JsonAllocate(units + 1));
     if (buffer == nullptr) return nullptr;
-    buffer[DecodeString(body, end, buffer, buffer + units)] = '\0';
+    if (!escaped) {
+        // Without a backslash the decoded text is the body itself.
+        std::memcpy(buffer, body, units);
+        buffer[units] = '\0';
+    } else {
+        buffer[DecodeString(body, end, buffer, buffer + units)] = '\0';
+    }
     node->stringValue = buffer;
     node->kind = JsonKind::String;
     // An unterminated string ends at the NUL; the caller decides whether that is an error.

@@ -1,9 +1,12 @@
 // Lookups by key, and the message a rejected text leaves.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "json/json_document.h"
+#include "json/json_parser.h"
+#include "support/allocation_failure.h"
 
 namespace {
 
@@ -37,6 +40,63 @@ TEST(JsonDocument, TheFirstMatchingMemberDecidesEvenWhenItIsNoString) {
     for (const char* value : {"true", "false", "null", "[\"x\"]", "{\"b\": \"x\"}", "2.5"}) {
         const CJSonObject document(std::string("{\"a\": ") + value + ", \"a\": \"hidden\"}");
         EXPECT_EQ(Look(document, "a"), "<none>") << value;
+    }
+}
+
+// The answer a walk of the members in text order gives, as Look reports it.
+std::string WalkedAnswer(const CJSonObject& document, const std::string& key) {
+    for (const JsonNode* member = document.Root()->firstChild; member != nullptr; member = member->nextSibling) {
+        if (CaseInsensitiveCompare(member->memberName, key.c_str()) != 0) continue;
+        return member->kind == JsonKind::String ? member->stringValue : "<none>";
+    }
+    return "<none>";
+}
+
+// Many members, names that differ only in case, repeated names whose first
+// holds no string, and keys that collide in a small table.
+std::string CrowdedObjectText() {
+    std::string text = "{";
+    for (int index = 0; index < 3000; ++index) {
+        const std::string name = "Key" + std::to_string(index % 2000);
+        if (index % 7 == 0) {
+            text += "\"" + name + "\": " + std::to_string(index) + ", ";
+        } else {
+            text += "\"" + (index % 3 == 0 ? std::string("kEY") + name.substr(3) : name) + "\": \"v" +
+                    std::to_string(index) + "\", ";
+        }
+    }
+    return text + "\"\": \"empty name\"}";
+}
+
+TEST(JsonDocument, IndexedLookupsAnswerAsAWalkOfTheMembers) {
+    const CJSonObject document(CrowdedObjectText());
+    ASSERT_NE(document.Root(), nullptr);
+    int found = 0;
+    for (int index = 0; index < 2100; ++index) {
+        for (const std::string& key : {"Key" + std::to_string(index), "KEY" + std::to_string(index)}) {
+            const std::string expected = WalkedAnswer(document, key);
+            EXPECT_EQ(Look(document, key), expected) << key;
+            found += expected != "<none>";
+        }
+    }
+    EXPECT_GT(found, 2000);  // the walk finds most keys, so the comparison means something
+    EXPECT_EQ(Look(document, ""), "empty name");
+}
+
+TEST(JsonDocument, WithoutMemoryForTheIndexLookupsStillAnswer) {
+    const std::string text = CrowdedObjectText();
+    const CJSonObject reference(text);
+    // The document exists; parsing into it finds no room for the index (the
+    // tree itself comes from malloc, which keeps working).
+    auto document = std::make_unique<CJSonObject>("{}");
+    {
+        AllocationFailure noMemory;
+        EXPECT_TRUE(document->Parse(text.c_str()));
+    }
+    ASSERT_NE(document->Root(), nullptr);
+    for (int index = 0; index < 2100; index += 7) {
+        const std::string key = "key" + std::to_string(index);
+        EXPECT_EQ(Look(*document, key), Look(reference, key)) << key;
     }
 }
 

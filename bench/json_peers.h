@@ -1,0 +1,21 @@
+// The same job done by Parlune's parser and by the JSON libraries an
+// installer author could pick instead: read a language file's text into a
+// tree and release it again.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+struct JsonParserUnderTest {
+    const char* name;
+    // Parses text, releases what it built; returns a number taken from the
+    // tree, so that the work cannot be optimized away.
+    std::size_t (*parseAndRelease)(const std::string& text);
+    // The same from a cold start: for a parser that keeps buffers between
+    // documents, with a new parser.
+    std::size_t (*parseOnce)(const std::string& text);
+};
+
+// Parlune's two entries first: the bare parser, then the whole document.
+const std::vector<JsonParserUnderTest>& JsonParsersUnderTest();
