@@ -27,24 +27,60 @@ void RegisterParseBenchmarks() {
     }
 }
 
-// Keeps the parse speeds as they are reported and prints the comparison last.
+// One figure per benchmark: the median when the run was repeated, the single
+// run's value otherwise.
+class Figures {
+public:
+    void Record(const benchmark::BenchmarkReporter::Run& run, double value) {
+        using Run = benchmark::BenchmarkReporter::Run;
+        const std::string name = run.run_name.str();
+        if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+            medians_[name] = value;
+        } else if (run.run_type == Run::RT_Iteration) {
+            singles_[name] = value;
+        }
+    }
+    double Get(const std::string& name) const {
+        const auto median = medians_.find(name);
+        if (median != medians_.end()) return median->second;
+        const auto single = singles_.find(name);
+        return single != singles_.end() ? single->second : 0;
+    }
+    bool Empty() const { return medians_.empty() && singles_.empty(); }
+
+private:
+    std::map<std::string, double> medians_, singles_;
+};
+
+// Prints the usual table as the runs come, then the parse speeds side by side
+// and the cost of one GetStr across document sizes.
 class ComparingReporter : public benchmark::ConsoleReporter {
 public:
+    ComparingReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            const std::string name = run.benchmark_name();
+            const std::string name = run.run_name.str();
             const auto speed = run.counters.find("bytes_per_second");
-            if (name.rfind(kParsePrefix, 0) != 0 || speed == run.counters.end() || run.run_type != Run::RT_Iteration) continue;
-            const std::string rest = name.substr(sizeof(kParsePrefix) - 1);
-            const std::size_t slash = rest.find('/');
-            megabytesPerSecond_[rest.substr(0, slash)][rest.substr(slash + 1)] = speed->second.value / 1e6;
+            if (name.rfind(kParsePrefix, 0) == 0 && speed != run.counters.end()) parse_.Record(run, speed->second.value / 1e6);
+            const auto perCall = run.counters.find("per_GetStr");
+            if (perCall != run.counters.end()) lookup_.Record(run, perCall->second.value * 1e9);
         }
     }
 
     void Finalize() override {
         ConsoleReporter::Finalize();
-        if (megabytesPerSecond_.empty()) return;
+        if (!parse_.Empty()) PrintParseTables();
+        if (!lookup_.Empty()) PrintLookupTable();
+    }
+
+private:
+    double Speed(const std::string& input, const std::string& parser) const {
+        return parse_.Get(kParsePrefix + input + "/" + parser);
+    }
+
+    void PrintParseTables() const {
         const auto& parsers = JsonParsersUnderTest();
         std::printf("\nParse and release, MB/s (higher is faster)\n%-16s", "input");
         for (const auto& parser : parsers) std::printf(" %17s", parser.name);
@@ -68,15 +104,19 @@ public:
         }
     }
 
-private:
-    double Speed(const std::string& input, const std::string& parser) const {
-        const auto row = megabytesPerSecond_.find(input);
-        if (row == megabytesPerSecond_.end()) return 0;
-        const auto cell = row->second.find(parser);
-        return cell == row->second.end() ? 0 : cell->second;
+    void PrintLookupTable() const {
+        std::printf("\nTime per GetStr, ns (and against 100 keys)\n%-8s %26s %26s\n", "keys",
+                    "Init + GetStr every key", "GetStr every key");
+        const double initBase = lookup_.Get("InitAndGetEveryKey/100"), sweepBase = lookup_.Get("GetEveryKey/100");
+        for (const char* keys : {"100", "1000", "10000", "100000"}) {
+            const double init = lookup_.Get(std::string("InitAndGetEveryKey/") + keys);
+            const double sweep = lookup_.Get(std::string("GetEveryKey/") + keys);
+            std::printf("%-8s %18.0f (%5.2fx) %18.0f (%5.2fx)\n", keys, init, initBase > 0 ? init / initBase : 0.0, sweep,
+                        sweepBase > 0 ? sweep / sweepBase : 0.0);
+        }
     }
 
-    std::map<std::string, std::map<std::string, double>> megabytesPerSecond_;
+    Figures parse_, lookup_;
 };
 
 }  // namespace

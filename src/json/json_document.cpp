@@ -1,17 +1,22 @@
 #include "json/json_document.h"
 
+#include <cstring>
+
 #include "json/json_parser.h"
 
 CJSonObject::CJSonObject(const std::string& text)
     : indexedCursor(indexedChildren.end()), namedCursor(namedChildren.end()) {
-    Parse(text.c_str());
+    // The string knows its length, so the parser need not look for its end.
+    ParseText(text.c_str(), text.size());
 }
 
 CJSonObject::~CJSonObject() { Clear(); }
 
-bool CJSonObject::Parse(const char* text) {
+bool CJSonObject::Parse(const char* text) { return ParseText(text, text != nullptr ? std::strlen(text) : 0); }
+
+bool CJSonObject::ParseText(const char* text, std::size_t length) {
     Clear();
-    root = ParseJsonText(text, &errorPosition);
+    root = ParseJsonText(text, length, &errorPosition);
     traversalCursor = root;
     if (root != nullptr) {
         if (root->kind == JsonKind::Object) memberIndex.Build(root);

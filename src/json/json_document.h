@@ -35,6 +35,8 @@ public:
     const std::string& ErrorMessage() const { return errorMessage; }
 
 private:
+    bool ParseText(const char* text, std::size_t length);
+
     JsonNode* root = nullptr;
     JsonNode* externalNode = nullptr;  // searched when root is null; nothing sets it
     JsonNode* traversalCursor = nullptr;

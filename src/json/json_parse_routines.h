@@ -9,9 +9,14 @@
 JsonNode* NewJsonNode();
 const char* SkipWhitespace(const char* position);
 
-// depth counts the containers that enclose the value.
-const char* ParseValue(JsonNode* node, const char* position, const char** errorPosition, int depth);
-const char* ParseArray(JsonNode* node, const char* position, const char** errorPosition, int depth);
-const char* ParseObject(JsonNode* node, const char* position, const char** errorPosition, int depth);
-const char* ParseString(JsonNode* node, const char* position, const char** errorPosition);
+// depth counts the containers that enclose the value. textEnd is the text's
+// terminating NUL (or a NUL the text reaches before it): strings are scanned
+// a word at a time, and no read may pass it.
+const char* ParseValue(JsonNode* node, const char* position, const char** errorPosition, int depth,
+                       const char* textEnd);
+const char* ParseArray(JsonNode* node, const char* position, const char** errorPosition, int depth,
+                       const char* textEnd);
+const char* ParseObject(JsonNode* node, const char* position, const char** errorPosition, int depth,
+                        const char* textEnd);
+const char* ParseString(JsonNode* node, const char* position, const char** errorPosition, const char* textEnd);
 const char* ParseNumber(JsonNode* node, const char* position);

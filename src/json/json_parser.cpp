@@ -25,8 +25,9 @@ JsonNode* AppendChild(JsonNode* container, JsonNode* previous) {
     return child;
 }
 
-const char* ParseMember(JsonNode* member, const char* position, const char** errorPosition, int depth) {
-    position = ParseString(member, SkipWhitespace(position), errorPosition);
+const char* ParseMember(JsonNode* member, const char* position, const char** errorPosition, int depth,
+                        const char* textEnd) {
+    position = ParseString(member, SkipWhitespace(position), errorPosition, textEnd);
     if (position == nullptr) return nullptr;
     member->memberName = member->stringValue;
     member->stringValue = nullptr;
@@ -35,7 +36,7 @@ const char* ParseMember(JsonNode* member, const char* position, const char** err
         *errorPosition = position;
         return nullptr;
     }
-    position = ParseValue(member, SkipWhitespace(position + 1), errorPosition, depth);
+    position = ParseValue(member, SkipWhitespace(position + 1), errorPosition, depth, textEnd);
     return position == nullptr ? nullptr : SkipWhitespace(position);
 }
 
@@ -56,18 +57,24 @@ const char* SkipWhitespace(const char* position) {
 }
 
 JsonNode* ParseJsonText(const char* text, const char** errorPosition) {
+    return ParseJsonText(text, text != nullptr ? std::strlen(text) : 0, errorPosition);
+}
+
+JsonNode* ParseJsonText(const char* text, std::size_t length, const char** errorPosition) {
     *errorPosition = nullptr;
     JsonNode* root = NewJsonNode();
     if (root == nullptr) return nullptr;
     // Whatever follows the root value is ignored.
-    if (ParseValue(root, SkipWhitespace(text), errorPosition, 0) == nullptr) {
+    const char* textEnd = text != nullptr ? text + length : nullptr;
+    if (ParseValue(root, SkipWhitespace(text), errorPosition, 0, textEnd) == nullptr) {
         FreeJsonTree(root);
         return nullptr;
     }
     return root;
 }
 
-const char* ParseValue(JsonNode* node, const char* position, const char** errorPosition, int depth) {
+const char* ParseValue(JsonNode* node, const char* position, const char** errorPosition, int depth,
+                       const char* textEnd) {
     if (position == nullptr) return nullptr;
     // One look at the first byte picks the only test that can succeed; the
     // keywords (null, false, true) begin with letters no other value starts with.
@@ -86,11 +93,11 @@ const char* ParseValue(JsonNode* node, const char* position, const char** errorP
             node->integerValue = 1;
             return position + 4;
         case '"':
-            return ParseString(node, position, errorPosition);
+            return ParseString(node, position, errorPosition, textEnd);
         case '[':
-            return ParseArray(node, position, errorPosition, depth);
+            return ParseArray(node, position, errorPosition, depth, textEnd);
         case '{':
-            return ParseObject(node, position, errorPosition, depth);
+            return ParseObject(node, position, errorPosition, depth, textEnd);
         default:
             if (*position == '-' || (*position >= '0' && *position <= '9')) return ParseNumber(node, position);
             break;
@@ -99,7 +106,8 @@ const char* ParseValue(JsonNode* node, const char* position, const char** errorP
     return nullptr;
 }
 
-const char* ParseArray(JsonNode* node, const char* position, const char** errorPosition, int depth) {
+const char* ParseArray(JsonNode* node, const char* position, const char** errorPosition, int depth,
+                       const char* textEnd) {
     if (*position != '[' || depth >= kMaxJsonDepth) {
         *errorPosition = position;
         return nullptr;
@@ -113,7 +121,7 @@ const char* ParseArray(JsonNode* node, const char* position, const char** errorP
         if (element != nullptr) position = SkipWhitespace(position + 1);  // past the ','
         element = AppendChild(node, element);
         if (element == nullptr) return nullptr;
-        position = ParseValue(element, position, errorPosition, depth + 1);
+        position = ParseValue(element, position, errorPosition, depth + 1, textEnd);
         if (position == nullptr) return nullptr;
         position = SkipWhitespace(position);
     } while (*position == ',');
@@ -125,7 +133,8 @@ const char* ParseArray(JsonNode* node, const char* position, const char** errorP
     return position + 1;
 }
 
-const char* ParseObject(JsonNode* node, const char* position, const char** errorPosition, int depth) {
+const char* ParseObject(JsonNode* node, const char* position, const char** errorPosition, int depth,
+                        const char* textEnd) {
     if (*position != '{' || depth >= kMaxJsonDepth) {
         *errorPosition = position;
         return nullptr;
@@ -139,7 +148,7 @@ const char* ParseObject(JsonNode* node, const char* position, const char** error
         if (member != nullptr) position = SkipWhitespace(position + 1);  // past the ','
         member = AppendChild(node, member);
         if (member == nullptr) return nullptr;
-        position = ParseMember(member, position, errorPosition, depth + 1);
+        position = ParseMember(member, position, errorPosition, depth + 1, textEnd);
         if (position == nullptr) return nullptr;
     } while (*position == ',');
 

@@ -1,6 +1,7 @@
 // Strings and member names: a pre-scan sizes the buffer, then one pass
 // decodes the escapes into it.
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "json/json_allocator.h"
@@ -8,20 +9,42 @@
 
 namespace {
 
+// Marks (with its high bit) every byte of word that is zero. The result is
+// non-zero exactly when some byte is zero; lanes above the first zero byte
+// may be marked falsely by a borrow, so only that answer is used.
+std::uint64_t ZeroLanes(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    return (word - kOnes) & ~word & kHighBits;
+}
+
+// The first quote, backslash or NUL at or after position, taking eight bytes
+// at a time while eight remain before textEnd, then byte by byte.
+const char* FindStringStop(const char* position, const char* textEnd) {
+    constexpr std::uint64_t kQuotes = 0x2222222222222222u;      // '"' in every lane
+    constexpr std::uint64_t kBackslashes = 0x5C5C5C5C5C5C5C5Cu;  // '\\' in every lane
+    while (textEnd - position >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, position, sizeof word);
+        if ((ZeroLanes(word) | ZeroLanes(word ^ kQuotes) | ZeroLanes(word ^ kBackslashes)) != 0) break;
+        position += 8;
+    }
+    while (*position != '"' && *position != '\\' && *position != '\0') ++position;
+    return position;
+}
+
 // Where the string's body ends: its closing quote or the end of the text.
 // Counts the units that decoding can turn into at most one byte each; a
 // backslash and the byte after it are one unit, but a backslash never takes
 // the terminating NUL with it.
-const char* PrescanString(const char* body, std::size_t* units, bool* escaped) {
+const char* PrescanString(const char* body, const char* textEnd, std::size_t* units, bool* escaped) {
     std::size_t count = 0;
     *escaped = false;
     const char* position = body;
     for (;;) {
-        // Plain runs are skipped in one call; only quotes, backslashes and the
-        // end need a closer look.
-        const std::size_t run = std::strcspn(position, "\"\\");
-        count += run;
-        position += run;
+        const char* stop = FindStringStop(position, textEnd);
+        count += static_cast<std::size_t>(stop - position);
+        position = stop;
         if (*position != '\\') break;
         *escaped = true;
         position += position[1] != '\0' ? 2 : 1;
@@ -145,7 +168,7 @@ std::size_t DecodeString(const char* position, const char* end, char* out, const
 
 }  // namespace
 
-const char* ParseString(JsonNode* node, const char* position, const char** errorPosition) {
+const char* ParseString(JsonNode* node, const char* position, const char** errorPosition, const char* textEnd) {
     if (*position != '"') {
         *errorPosition = position;
         return nullptr;
@@ -153,7 +176,7 @@ const char* ParseString(JsonNode* node, const char* position, const char** error
     const char* body = position + 1;
     std::size_t units = 0;
     bool escaped = false;
-    const char* end = PrescanString(body, &units, &escaped);
+    const char* end = PrescanString(body, textEnd, &units, &escaped);
     char* buffer = static_cast<char*>(JsonAllocate(units + 1));
     if (buffer == nullptr) return nullptr;
     if (!escaped) {

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "json/json_document.h"
 #include "json/json_parser.h"
@@ -81,6 +82,31 @@ TEST(JsonDocument, IndexedLookupsAnswerAsAWalkOfTheMembers) {
     }
     EXPECT_GT(found, 2000);  // the walk finds most keys, so the comparison means something
     EXPECT_EQ(Look(document, ""), "empty name");
+}
+
+// Names that differ in one byte, at every lane of a word: only ASCII letters
+// may meet their other case, never '@' and '`' or '[' and '{'.
+TEST(JsonDocument, IndexedLookupsFoldOnlyAsciiLetters) {
+    std::string text = "{";
+    std::vector<std::string> names;
+    for (int byte = 1; byte < 256; ++byte) {
+        if (byte == '"' || byte == '\\') continue;
+        for (std::size_t lane : {0u, 5u, 8u, 15u}) {
+            std::string name(16, 'q');
+            name[lane] = static_cast<char>(byte);
+            names.push_back(name);
+            text += "\"" + name + "\": \"" + std::to_string(byte) + "@" + std::to_string(lane) + "\", ";
+        }
+    }
+    const CJSonObject document(text + "\"last\": \"\"}");
+    ASSERT_NE(document.Root(), nullptr);
+    for (const std::string& name : names) {
+        for (const char flip : {'\0', '\x20'}) {
+            std::string key = name;
+            for (char& byte : key) byte = byte == 'q' ? byte : static_cast<char>(byte ^ flip);
+            EXPECT_EQ(Look(document, key), WalkedAnswer(document, key)) << key;
+        }
+    }
 }
 
 TEST(JsonDocument, WithoutMemoryForTheIndexLookupsStillAnswer) {

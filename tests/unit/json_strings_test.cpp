@@ -1,6 +1,8 @@
 // Escape decoding, and what strings that end badly decode to.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "json/json_parser.h"
@@ -81,6 +83,49 @@ TEST(JsonStrings, MemberNamesAreDecodedLikeValues) {
     EXPECT_STREQ(root->firstChild->memberName, "Caf\xC3\xA9");
     EXPECT_EQ(root->firstChild->kind, JsonKind::String);
     FreeJsonTree(root);
+}
+
+}  // namespace
+
+namespace {
+
+// Parses a copy of text in a heap block of exactly its size, so that a
+// sanitizer sees any read past the terminating NUL.
+std::string ParsedRootString(const std::string& text, bool viaLength) {
+    std::unique_ptr<char[]> exact(new char[text.size() + 1]);
+    std::memcpy(exact.get(), text.c_str(), text.size() + 1);
+    const char* error = nullptr;
+    JsonNode* node = viaLength ? ParseJsonText(exact.get(), text.size(), &error) : ParseJsonText(exact.get(), &error);
+    if (node == nullptr) return "<rejected>";
+    const std::string value = node->kind == JsonKind::String ? node->stringValue : "<not a string>";
+    FreeJsonTree(node);
+    return value;
+}
+
+// Strings are scanned eight bytes at a time: put every kind of stop in every
+// lane, and let the text end at every offset around a word.
+TEST(JsonStrings, EveryStopIsFoundInEveryLaneOfAWord) {
+    for (std::size_t length = 0; length <= 20; ++length) {
+        const std::string plain(length, 'a');
+        for (bool viaLength : {false, true}) {
+            EXPECT_EQ(ParsedRootString("\"" + plain + "\"tail", viaLength), plain) << length;
+            EXPECT_EQ(ParsedRootString("\"" + plain + "\\n\"", viaLength), plain + "\n") << length;
+            EXPECT_EQ(ParsedRootString("\"" + plain, viaLength), plain) << length;          // text ends
+            EXPECT_EQ(ParsedRootString("\"" + plain + "\\", viaLength), plain) << length;   // ends after a backslash
+            // High bytes and bytes one off the stops must not stop the scan.
+            const std::string near = plain + "!#[]\x7F\x80\xFF\x01";
+            EXPECT_EQ(ParsedRootString("\"" + near + "\"", viaLength), near) << length;
+        }
+    }
+}
+
+TEST(JsonStrings, AKnownLengthDoesNotCarryTheTextPastItsFirstZeroByte) {
+    const std::string text("\"abcdefghij\0klmnop\"", 19);
+    const char* error = nullptr;
+    JsonNode* node = ParseJsonText(text.c_str(), text.size(), &error);
+    ASSERT_NE(node, nullptr);
+    EXPECT_STREQ(node->stringValue, "abcdefghij");
+    FreeJsonTree(node);
 }
 
 }  // namespace

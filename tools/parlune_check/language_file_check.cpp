@@ -119,16 +119,17 @@ private:
     // this time keeping where each one starts.
     void CheckMembers(const char* text) {
         const char* position = SkipWhitespace(SkipWhitespace(text) + 1);
+        const char* const textEnd = text + std::strlen(text);
         const char* ignored = nullptr;
         if (*position != '}') {
             for (;;) {
                 JsonNode* member = NewJsonNode();
                 const char* nameStart = position;
-                position = ParseString(member, position, &ignored);
+                position = ParseString(member, position, &ignored, textEnd);
                 member->memberName = member->stringValue;
                 member->stringValue = nullptr;
                 const char* valueStart = SkipWhitespace(SkipWhitespace(position) + 1);
-                position = SkipWhitespace(ParseValue(member, valueStart, &ignored, 1));
+                position = SkipWhitespace(ParseValue(member, valueStart, &ignored, 1, textEnd));
                 CheckMember(*member, static_cast<std::size_t>(nameStart - text),
                             static_cast<std::size_t>(valueStart - text));
                 FreeJsonTree(member);
