@@ -90,17 +90,18 @@ private:
             for (const auto& parser : parsers) std::printf(" %17.1f", Speed(input.name, parser.name));
             std::printf("\n");
         }
-        std::printf("\nParlune document speed / peer speed (above 1: Parlune is faster)\n%-16s", "input");
-        for (std::size_t peer = 2; peer < parsers.size(); ++peer) std::printf(" %17s", parsers[peer].name);
+        std::printf("\nParlune speed / peer speed (above 1: Parlune is faster)\n%-16s %-17s", "input", "Parlune");
+        for (std::size_t peer = kFirstPeer; peer < parsers.size(); ++peer) std::printf(" %17s", parsers[peer].name);
         std::printf("\n");
         for (const BenchmarkInput& input : BenchmarkInputs()) {
-            std::printf("%-16s", input.name.c_str());
-            const double ours = Speed(input.name, parsers[1].name);
-            for (std::size_t peer = 2; peer < parsers.size(); ++peer) {
-                const double theirs = Speed(input.name, parsers[peer].name);
-                std::printf(" %17.2f", theirs > 0 ? ours / theirs : 0.0);
+            for (std::size_t ours = 1; ours < kFirstPeer; ++ours) {
+                std::printf("%-16s %-17s", ours == 1 ? input.name.c_str() : "", parsers[ours].name);
+                for (std::size_t peer = kFirstPeer; peer < parsers.size(); ++peer) {
+                    const double theirs = Speed(input.name, parsers[peer].name);
+                    std::printf(" %17.2f", theirs > 0 ? Speed(input.name, parsers[ours].name) / theirs : 0.0);
+                }
+                std::printf("\n");
             }
-            std::printf("\n");
         }
     }
 

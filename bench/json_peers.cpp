@@ -22,6 +22,13 @@ std::size_t ParluneDocument(const std::string& text) {
     return document.Root() != nullptr ? static_cast<std::size_t>(document.Root()->kind) : 0;
 }
 
+// The document and its first lookup, which builds the lookup index.
+std::size_t ParluneIndexedDocument(const std::string& text) {
+    const CJSonObject document(text);
+    std::string value;
+    return document.GetStringValue("WelcomeTitle0", value) ? value.size() : 1;
+}
+
 std::size_t RapidJsonDom(const std::string& text) {
     rapidjson::Document document;
     document.Parse(text.data(), text.size());
@@ -58,6 +65,7 @@ const std::vector<JsonParserUnderTest>& JsonParsersUnderTest() {
     static const std::vector<JsonParserUnderTest> parsers = {
         {"Parlune parser", ParluneParser, ParluneParser},
         {"Parlune document", ParluneDocument, ParluneDocument},
+        {"Parlune + index", ParluneIndexedDocument, ParluneIndexedDocument},
         {"RapidJSON DOM", RapidJsonDom, RapidJsonDom},
         {"nlohmann::json", NlohmannJson, NlohmannJson},
         {"simdjson DOM", SimdjsonDom, SimdjsonDomCold},

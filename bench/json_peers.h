@@ -17,5 +17,7 @@ struct JsonParserUnderTest {
     std::size_t (*parseOnce)(const std::string& text);
 };
 
-// Parlune's two entries first: the bare parser, then the whole document.
+// Parlune's entries first: the bare parser, the document, and the document
+// with the index its first lookup builds; then the peers.
+constexpr std::size_t kFirstPeer = 3;
 const std::vector<JsonParserUnderTest>& JsonParsersUnderTest();

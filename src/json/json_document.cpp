@@ -18,10 +18,7 @@ bool CJSonObject::ParseText(const char* text, std::size_t length) {
     Clear();
     root = ParseJsonText(text, length, &errorPosition);
     traversalCursor = root;
-    if (root != nullptr) {
-        if (root->kind == JsonKind::Object) memberIndex.Build(root);
-        return true;
-    }
+    if (root != nullptr) return true;
     // Without a position (no memory) the message is the prefix alone.
     errorMessage = kParseErrorPrefix;
     if (errorPosition != nullptr) errorMessage += errorPosition;
@@ -32,6 +29,7 @@ void CJSonObject::Clear() {
     externalNode = nullptr;
     traversalCursor = nullptr;
     memberIndex.Clear();
+    indexAttempted = false;
     FreeJsonTree(root);
     root = nullptr;
     for (auto& entry : indexedChildren) {
@@ -51,6 +49,12 @@ void CJSonObject::Clear() {
 bool CJSonObject::GetStringValue(const std::string& key, std::string& value) const {
     const JsonNode* searched = root != nullptr ? root : externalNode;
     if (searched == nullptr || searched->kind != JsonKind::Object) return false;
+    // The index is built at the first lookup: the base document of a complete
+    // translation is never asked, and never pays for one.
+    if (searched == root && !indexAttempted) {
+        indexAttempted = true;
+        memberIndex.Build(root);
+    }
     const JsonNode* match = nullptr;
     if (searched == root && memberIndex.Built()) {
         match = memberIndex.Find(key.c_str());

@@ -24,8 +24,9 @@ public:
     // Looks up a top-level member of an object root, ignoring ASCII case. The
     // first member with a matching name decides: when it holds a string, value
     // receives its bytes and the answer is true; otherwise value is untouched.
-    // An index built with the document answers in constant time; without
-    // memory for it, the members are walked with the same result.
+    // The first lookup builds an index that answers this and every later one
+    // in constant time; without memory for it, the members are walked with
+    // the same result.
     bool GetStringValue(const std::string& key, std::string& value) const;
 
     bool Parse(const char* text);
@@ -42,7 +43,10 @@ private:
     JsonNode* traversalCursor = nullptr;
     const char* errorPosition = nullptr;  // valid only while Parse runs
     std::string errorMessage;
-    MemberIndex memberIndex;  // over the root's members
+    // Over the root's members; built by the first lookup, which is why a const
+    // lookup may change them.
+    mutable MemberIndex memberIndex;
+    mutable bool indexAttempted = false;
     std::map<std::uint32_t, CJSonObject*> indexedChildren;
     std::map<std::uint32_t, CJSonObject*>::iterator indexedCursor;
     std::map<std::string, CJSonObject*> namedChildren;

@@ -1,17 +1,23 @@
 #include "json/json_allocator.h"
 #include "json/json_parser.h"
 
-// Children are spliced into the sibling chain ahead of the node's own
-// siblings, so the whole tree is released in one loop with no recursion,
-// however deep it is.
-void FreeJsonTree(JsonNode* node) {
+namespace {
+
+void ReleaseChain(JsonNode* node, int depth) {
     while (node != nullptr) {
         const bool ownsContents = (node->kind & ReferenceFlag) == 0;
         if (ownsContents && node->firstChild != nullptr) {
-            JsonNode* last = node->firstChild;
-            while (last->nextSibling != nullptr) last = last->nextSibling;
-            last->nextSibling = node->nextSibling;
-            node->nextSibling = node->firstChild;
+            if (depth < kMaxJsonDepth) {
+                ReleaseChain(node->firstChild, depth + 1);
+            } else {
+                // Deeper than any parsed tree: the children are spliced into
+                // the sibling chain ahead of the node's own siblings, so the
+                // stack grows no further however deep the tree goes.
+                JsonNode* last = node->firstChild;
+                while (last->nextSibling != nullptr) last = last->nextSibling;
+                last->nextSibling = node->nextSibling;
+                node->nextSibling = node->firstChild;
+            }
         }
         JsonNode* next = node->nextSibling;
         if (ownsContents) JsonRelease(node->stringValue);
@@ -20,6 +26,12 @@ void FreeJsonTree(JsonNode* node) {
         node = next;
     }
 }
+
+}  // namespace
+
+// Siblings in a loop, children by recursion: the parser's nesting limit bounds
+// the depth, and each node is visited once.
+void FreeJsonTree(JsonNode* node) { ReleaseChain(node, 0); }
 
 int CaseInsensitiveCompare(const char* a, const char* b) {
     if (a == nullptr) return b == nullptr ? 0 : 1;

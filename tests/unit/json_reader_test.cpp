@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "json/json_parse_routines.h"
 #include "json/json_parser.h"
 
 namespace {
@@ -136,6 +137,25 @@ TEST(JsonTree, ReleasesAReferenceNodeWithoutItsBorrowedContents) {
     FreeJsonTree(reference);
     // The borrowed chain is intact and released by its owner.
     EXPECT_STREQ(owner.root()->firstChild->stringValue, "kept");
+}
+
+// No parse makes a tree this deep, but releasing one must still not exhaust
+// the stack (the sanitizers and memcheck see that nothing leaks).
+TEST(JsonTree, ReleasesATreeFarDeeperThanTheParserBuilds) {
+    JsonNode* root = NewJsonNode();
+    ASSERT_NE(root, nullptr);
+    JsonNode* container = root;
+    for (int level = 0; level < 500000; ++level) {
+        container->kind = level % 2 == 0 ? JsonKind::Array : JsonKind::Object;
+        JsonNode* first = NewJsonNode();
+        JsonNode* second = NewJsonNode();
+        ASSERT_TRUE(first != nullptr && second != nullptr);
+        first->nextSibling = second;
+        second->previousSibling = first;
+        container->firstChild = first;
+        container = level % 3 == 0 ? first : second;
+    }
+    FreeJsonTree(root);
 }
 
 TEST(CaseInsensitiveCompare, FoldsAsciiLettersOnly) {
