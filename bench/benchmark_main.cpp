@@ -8,6 +8,7 @@
 
 #include "benchmark_inputs.h"
 #include "json_peers.h"
+#include "parser_table.h"
 
 namespace {
 
@@ -81,15 +82,11 @@ private:
     }
 
     void PrintParseTables() const {
+        PrintParserTable("\nParse and release, MB/s (higher is faster)", " %17.1f",
+                         [this](const BenchmarkInput& input, const JsonParserUnderTest& parser) {
+                             return Speed(input.name, parser.name);
+                         });
         const auto& parsers = JsonParsersUnderTest();
-        std::printf("\nParse and release, MB/s (higher is faster)\n%-16s", "input");
-        for (const auto& parser : parsers) std::printf(" %17s", parser.name);
-        std::printf("\n");
-        for (const BenchmarkInput& input : BenchmarkInputs()) {
-            std::printf("%-16s", input.name.c_str());
-            for (const auto& parser : parsers) std::printf(" %17.1f", Speed(input.name, parser.name));
-            std::printf("\n");
-        }
         std::printf("\nParlune speed / peer speed (above 1: Parlune is faster)\n%-16s %-17s", "input", "Parlune");
         for (std::size_t peer = kFirstPeer; peer < parsers.size(); ++peer) std::printf(" %17s", parsers[peer].name);
         std::printf("\n");

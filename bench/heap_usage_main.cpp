@@ -6,25 +6,19 @@
 #include "benchmark_inputs.h"
 #include "heap_counter.h"
 #include "json_peers.h"
+#include "parser_table.h"
 
 int main() {
-    const auto& parsers = JsonParsersUnderTest();
-    std::printf("Peak heap bytes per input byte (one parse, tree released)\n%-16s", "input");
-    for (const auto& parser : parsers) std::printf(" %17s", parser.name);
-    std::printf("\n");
-    for (const BenchmarkInput& input : BenchmarkInputs()) {
-        std::printf("%-16s", input.name.c_str());
-        for (const auto& parser : parsers) {
-            // Each file's peak, summed over the input's files.
-            std::size_t peaks = 0;
-            for (const std::string& text : input.texts) {
-                StartHeapCount();
-                parser.parseOnce(text);
-                peaks += StopHeapCount();
-            }
-            std::printf(" %17.2f", static_cast<double>(peaks) / static_cast<double>(input.bytes));
-        }
-        std::printf("\n");
-    }
+    PrintParserTable("Peak heap bytes per input byte (one parse, tree released)", " %17.2f",
+                     [](const BenchmarkInput& input, const JsonParserUnderTest& parser) {
+                         // Each file's peak, summed over the input's files.
+                         std::size_t peaks = 0;
+                         for (const std::string& text : input.texts) {
+                             StartHeapCount();
+                             parser.parseOnce(text);
+                             peaks += StopHeapCount();
+                         }
+                         return static_cast<double>(peaks) / static_cast<double>(input.bytes);
+                     });
     return 0;
 }
