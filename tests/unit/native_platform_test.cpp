@@ -1,5 +1,5 @@
 // The stand-ins for Win32 in the native build: the user's language from the
-// locale variables, the two conversions, and reading files.
+// locale variables, and reading files.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -45,24 +45,11 @@ TEST(NativePlatform, PreferredLanguageComesFromTheLocaleVariables) {
     EXPECT_EQ(platform::FirstPreferredUILanguage(kLanguageNameCapacity), u"");
 }
 
-TEST(NativePlatform, Utf16ToUtf8ReplacesLoneSurrogates) {
-    const char16_t text[] = {u'a', 0xD83D, 0xDE00, 0xDC00, u'b', 0xD800};
-    EXPECT_EQ(platform::WideToUtf8(text, 6), "a\xF0\x9F\x98\x80\xEF\xBF\xBD" "b\xEF\xBF\xBD");
-    EXPECT_EQ(platform::WideToUtf8(u"\u00E9\u8868", 2), "\xC3\xA9\xE8\xA1\xA8");
-}
-
-TEST(NativePlatform, Utf8ToUtf16ReplacesEachInvalidSequence) {
-    const std::pair<std::string, std::u16string> cases[] = {
-        {"caf\xC3\xA9", u"caf\u00E9"},
-        {"\xF0\x9F\x98\x80", u"\U0001F600"},
-        {"a\xFF" "b", u"a\uFFFDb"},
-        {"\xC3", u"\uFFFD"},                        // cut short at the end
-        {"\xE2\x82" "x", u"\uFFFDx"},               // one replacement for the maximal start
-        {"\xC0\xAF", u"\uFFFD\uFFFD"},              // overlong form
-        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},    // an encoded surrogate
-        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // beyond U+10FFFF
-    };
-    for (const auto& c : cases) EXPECT_EQ(platform::Utf8ToWide(c.first), c.second);
+// Where Windows's own converter counts replacements its own way (Wine gives
+// one fewer for each of these), the native one replaces every byte.
+TEST(NativePlatform, Utf8ToUtf16ReplacesEachByteOfSurrogatesAndTooLargeCodes) {
+    EXPECT_EQ(platform::Utf8ToWide("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");           // an encoded surrogate
+    EXPECT_EQ(platform::Utf8ToWide("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");  // beyond U+10FFFF
 }
 
 TEST(ReadFileText, ReadsUpToTheFirstZeroByteAndNothingFromNonFiles) {

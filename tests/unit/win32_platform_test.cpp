@@ -1,6 +1,6 @@
-// The Win32 side of the platform layer, run under Wine: the conversions as
-// the system does them, paths outside every ANSI code page, the user's
-// language as the system names it, and the handle's decimal form.
+// The Win32 side of the platform layer, run under Wine: paths outside every
+// ANSI code page, the user's language as the system names it, and the
+// handle's decimal form.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -15,36 +15,6 @@
 #include "support/plugin_session.h"
 
 namespace {
-
-TEST(Win32Platform, Utf16ToUtf8ReplacesLoneSurrogates) {
-    const char16_t text[] = {u'a', 0xD83D, 0xDE00, 0xDC00, u'b', 0xD800};
-    EXPECT_EQ(platform::WideToUtf8(text, 6), "a\xF0\x9F\x98\x80\xEF\xBF\xBD" "b\xEF\xBF\xBD");
-    EXPECT_EQ(platform::WideToUtf8(u"\u00E9\u8868", 2), "\xC3\xA9\xE8\xA1\xA8");
-    EXPECT_EQ(platform::WideToUtf8(u"", 0), "");
-    // Only the units asked for, even with more behind them.
-    EXPECT_EQ(platform::WideToUtf8(u"abc", 2), "ab");
-}
-
-TEST(Win32Platform, Utf8ToUtf16AgreesWithTheNativeBuild) {
-    const std::pair<std::string, std::u16string> cases[] = {
-        {"caf\xC3\xA9", u"caf\u00E9"},
-        {"\xF0\x9F\x98\x80", u"\U0001F600"},
-        {"a\xFF" "b", u"a\uFFFDb"},
-        {"\xC3", u"\uFFFD"},
-        {"", u""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(platform::Utf8ToWide(c.first), c.second);
-}
-
-TEST(Win32Platform, CopyWideBoundedKeepsCapacityMinusOneUnits) {
-    char16_t area[4] = {u'x', u'x', u'x', u'x'};
-    platform::CopyWideBounded(area, u"abcdef", 4);
-    EXPECT_EQ(std::u16string(area), u"abc");
-    platform::CopyWideBounded(area, u"q", 0);  // nothing written
-    EXPECT_EQ(std::u16string(area), u"abc");
-    platform::CopyWideBounded(area, u"q", 1);
-    EXPECT_EQ(std::u16string(area), u"");
-}
 
 // The test run names the language it gave Wine through LANG.
 const char* ExpectedUILanguage() {
