@@ -4,13 +4,13 @@
 
 #include "json/json_parser.h"
 
-CJSonObject::CJSonObject(const std::string& text)
-    : indexedCursor(indexedChildren.end()), namedCursor(namedChildren.end()) {
-    // The string knows its length, so the parser need not look for its end.
-    ParseText(text.c_str(), text.size());
-}
+CJSonObject::CJSonObject(const char* text, std::size_t length) { ParseText(text, length); }
+
+CJSonObject::CJSonObject(const char* text) { Parse(text); }
 
 CJSonObject::~CJSonObject() { Clear(); }
+
+CJSonObject* CJSonObject::Create(const ByteString& text) { return new (HeapTag{}) CJSonObject(text); }
 
 bool CJSonObject::Parse(const char* text) { return ParseText(text, text != nullptr ? std::strlen(text) : 0); }
 
@@ -19,9 +19,11 @@ bool CJSonObject::ParseText(const char* text, std::size_t length) {
     root = ParseJsonText(text, length, &errorPosition);
     traversalCursor = root;
     if (root != nullptr) return true;
-    // Without a position (no memory) the message is the prefix alone.
-    errorMessage = kParseErrorPrefix;
-    if (errorPosition != nullptr) errorMessage += errorPosition;
+    // Without a position (no memory) the message is the prefix alone; without
+    // memory for the message it stays empty, which nothing in the plug-in reads.
+    if (errorMessage.Assign(kParseErrorPrefix, sizeof kParseErrorPrefix - 1) && errorPosition != nullptr) {
+        errorMessage.Append(errorPosition, std::strlen(errorPosition));
+    }
     return false;
 }
 
@@ -32,23 +34,28 @@ void CJSonObject::Clear() {
     indexAttempted = false;
     FreeJsonTree(root);
     root = nullptr;
-    for (auto& entry : indexedChildren) {
-        delete entry.second;
-        entry.second = nullptr;
-    }
-    indexedChildren.clear();
-    indexedCursor = indexedChildren.end();
-    for (auto& entry : namedChildren) {
-        delete entry.second;
-        entry.second = nullptr;
-    }
-    namedChildren.clear();
-    namedCursor = namedChildren.end();
+    ReleaseChildren();
 }
 
-bool CJSonObject::GetStringValue(const std::string& key, std::string& value) const {
+void CJSonObject::ReleaseChildren() {
+    for (IndexedChild& entry : indexedChildren) {
+        delete entry.child;
+        entry.child = nullptr;
+    }
+    indexedChildren.Release();
+    indexedCursor = indexedChildren.size();
+    for (NamedChild& entry : namedChildren) {
+        delete entry.child;
+        entry.child = nullptr;
+        HeapRelease(entry.key);
+    }
+    namedChildren.Release();
+    namedCursor = namedChildren.size();
+}
+
+const char* CJSonObject::FindStringValue(const char* key) const {
     const JsonNode* searched = root != nullptr ? root : externalNode;
-    if (searched == nullptr || searched->kind != JsonKind::Object) return false;
+    if (searched == nullptr || searched->kind != JsonKind::Object) return nullptr;
     // The index is built at the first lookup: the base document of a complete
     // translation is never asked, and never pays for one.
     if (searched == root && !indexAttempted) {
@@ -57,12 +64,16 @@ bool CJSonObject::GetStringValue(const std::string& key, std::string& value) con
     }
     const JsonNode* match = nullptr;
     if (searched == root && memberIndex.Built()) {
-        match = memberIndex.Find(key.c_str());
+        match = memberIndex.Find(key);
     } else {
         match = searched->firstChild;
-        while (match != nullptr && CaseInsensitiveCompare(match->memberName, key.c_str()) != 0) match = match->nextSibling;
+        while (match != nullptr && CaseInsensitiveCompare(match->memberName, key) != 0) match = match->nextSibling;
     }
-    if (match == nullptr || match->kind != JsonKind::String) return false;
-    value = match->stringValue;
-    return true;
+    if (match == nullptr || match->kind != JsonKind::String) return nullptr;
+    return match->stringValue;
+}
+
+bool CJSonObject::GetStringValue(const ByteString& key, ByteString& value) const {
+    const char* found = FindStringValue(key.c_str());
+    return found != nullptr && value.Assign(found, std::strlen(found));
 }

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "json/json_allocator.h"
+#include "base/heap.h"
 #include "json/json_parse_routines.h"
 
 namespace {
@@ -43,7 +43,7 @@ const char* ParseMember(JsonNode* member, const char* position, const char** err
 }  // namespace
 
 JsonNode* NewJsonNode() {
-    void* block = JsonAllocate(sizeof(JsonNode));
+    void* block = HeapAllocate(sizeof(JsonNode));
     if (block != nullptr) std::memset(block, 0, sizeof(JsonNode));
     return static_cast<JsonNode*>(block);
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "json/json_allocator.h"
+#include "base/heap.h"
 #include "json/json_parse_routines.h"
 
 namespace {
@@ -177,7 +177,7 @@ const char* ParseString(JsonNode* node, const char* position, const char** error
     std::size_t units = 0;
     bool escaped = false;
     const char* end = PrescanString(body, textEnd, &units, &escaped);
-    char* buffer = static_cast<char*>(JsonAllocate(units + 1));
+    char* buffer = static_cast<char*>(HeapAllocate(units + 1));
     if (buffer == nullptr) return nullptr;
     if (!escaped) {
         // Without a backslash the decoded text is the body itself.

@@ -1,4 +1,4 @@
-#include "json/json_allocator.h"
+#include "base/heap.h"
 #include "json/json_parser.h"
 
 namespace {
@@ -20,9 +20,9 @@ void ReleaseChain(JsonNode* node, int depth) {
             }
         }
         JsonNode* next = node->nextSibling;
-        if (ownsContents) JsonRelease(node->stringValue);
-        JsonRelease(node->memberName);
-        JsonRelease(node);
+        if (ownsContents) HeapRelease(node->stringValue);
+        HeapRelease(node->memberName);
+        HeapRelease(node);
         node = next;
     }
 }

@@ -1,7 +1,6 @@
 #include "json/member_index.h"
 
 #include <cstring>
-#include <new>
 
 #include "json/json_parser.h"
 
@@ -45,17 +44,12 @@ std::size_t SlotCountFor(std::size_t members) {
 
 }  // namespace
 
-bool MemberIndex::Build(const JsonNode* object) noexcept {
+bool MemberIndex::Build(const JsonNode* object) {
     Clear();
     std::size_t members = 0;
     for (const JsonNode* member = object->firstChild; member != nullptr; member = member->nextSibling) ++members;
     if (members == 0) return true;
-    try {
-        slots_.assign(SlotCountFor(members), Slot{0, nullptr});
-    } catch (const std::bad_alloc&) {
-        Clear();
-        return false;
-    }
+    if (!slots_.Resize(SlotCountFor(members))) return false;  // zero-filled: every slot free
     const std::size_t mask = slots_.size() - 1;
     for (const JsonNode* member = object->firstChild; member != nullptr; member = member->nextSibling) {
         if (member->memberName == nullptr) continue;
@@ -73,10 +67,7 @@ bool MemberIndex::Build(const JsonNode* object) noexcept {
     return true;
 }
 
-void MemberIndex::Clear() noexcept {
-    slots_.clear();
-    slots_.shrink_to_fit();
-}
+void MemberIndex::Clear() { slots_.Release(); }
 
 const JsonNode* MemberIndex::Find(const char* key) const {
     if (slots_.empty()) return nullptr;

@@ -6,16 +6,15 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
-
+#include "base/heap_array.h"
 #include "json/json_node.h"
 
 class MemberIndex {
 public:
     // Indexes the members of object (an Object node). False when memory ran
     // out: the index is then empty and callers walk the members instead.
-    bool Build(const JsonNode* object) noexcept;
-    void Clear() noexcept;
+    bool Build(const JsonNode* object);
+    void Clear();
     bool Built() const { return !slots_.empty(); }
 
     // The first member whose name matches key ignoring ASCII case, or null.
@@ -26,5 +25,5 @@ private:
         std::uint32_t hash;
         const JsonNode* member;  // null: the slot is free
     };
-    std::vector<Slot> slots_;  // open addressing, a power of two in size
+    HeapArray<Slot> slots_;  // open addressing, a power of two in size
 };

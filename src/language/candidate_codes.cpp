@@ -1,13 +1,15 @@
 #include "language/candidate_codes.h"
 
-std::vector<std::u16string> CandidateCodes(const std::u16string& tag) {
-    std::vector<std::u16string> codes;
-    if (tag.empty()) return codes;
-    codes.push_back(tag);
-    const std::size_t first = tag.find(u'-');
-    if (first == std::u16string::npos) return codes;
-    const std::size_t last = tag.rfind(u'-');
-    if (last != first) codes.push_back(tag.substr(0, last));
-    codes.push_back(tag.substr(0, first));
+CandidateLengths CandidateCodesOf(const char16_t* tag, std::size_t length) {
+    CandidateLengths codes = {{0, 0, 0}, 0};
+    if (length == 0) return codes;
+    codes.lengths[codes.count++] = length;
+    std::size_t first = 0;
+    while (first < length && tag[first] != u'-') ++first;
+    if (first == length) return codes;
+    std::size_t last = length - 1;
+    while (tag[last] != u'-') --last;
+    if (last != first) codes.lengths[codes.count++] = last;
+    codes.lengths[codes.count++] = first;
     return codes;
 }

@@ -1,7 +1,5 @@
 #include "language/language_code_table.h"
 
-#include <iterator>
-
 namespace {
 
 // Tested in this order; codes of one file stand together, the code that names
@@ -98,17 +96,18 @@ static_assert(sizeof(kLanguageCodes) / sizeof(kLanguageCodes[0]) == 200, "the ta
 
 }  // namespace
 
-std::vector<LanguageCodeRow> LanguageCodeRows() {
-    return std::vector<LanguageCodeRow>(std::begin(kLanguageCodes), std::end(kLanguageCodes));
-}
+LanguageCodeTable LanguageCodeRows() { return {kLanguageCodes, sizeof kLanguageCodes / sizeof kLanguageCodes[0]}; }
 
-std::string MapLanguageCode(const std::string& tag) {
-    std::string upper = tag;
-    for (char& byte : upper) {
-        if (byte >= 'a' && byte <= 'z') byte = static_cast<char>(byte - ('a' - 'A'));
-    }
+// The input is upper-cased on the fly, ASCII letters only, so nothing is copied.
+const char* MapLanguageCode(const char* tag, std::size_t length) {
     for (const LanguageCodeRow& row : kLanguageCodes) {
-        if (upper == row.code) return row.baseName;
+        std::size_t matched = 0;
+        for (; matched < length && row.code[matched] != '\0'; ++matched) {
+            char byte = tag[matched];
+            if (byte >= 'a' && byte <= 'z') byte = static_cast<char>(byte - ('a' - 'A'));
+            if (byte != row.code[matched]) break;
+        }
+        if (matched == length && row.code[matched] == '\0') return row.baseName;
     }
-    return std::string();
+    return "";
 }

@@ -1,8 +1,7 @@
 // The fixed table from language codes to the base names of language files.
 #pragma once
 
-#include <string>
-#include <vector>
+#include <cstddef>
 
 struct LanguageCodeRow {
     const char* code;      // upper case, compared whole
@@ -11,9 +10,16 @@ struct LanguageCodeRow {
 
 // The table's 200 rows in the order they are tested: 60 base names, each
 // selected by one or more codes.
-std::vector<LanguageCodeRow> LanguageCodeRows();
+struct LanguageCodeTable {
+    const LanguageCodeRow* rows;
+    std::size_t count;
 
-// Maps a language tag such as "en-US" or "zh-Hans-CN", compared whole and
-// ignoring ASCII case, to a file base name such as "en" or "zh-cn"; the empty
-// string when the table does not hold the tag.
-std::string MapLanguageCode(const std::string& tag);
+    const LanguageCodeRow* begin() const { return rows; }
+    const LanguageCodeRow* end() const { return rows + count; }
+};
+LanguageCodeTable LanguageCodeRows();
+
+// Maps a language tag such as "en-US" or "zh-Hans-CN" (length bytes, compared
+// whole and ignoring ASCII case) to a file base name such as "en" or "zh-cn",
+// which lives as long as the program; "" when the table does not hold the tag.
+const char* MapLanguageCode(const char* tag, std::size_t length);

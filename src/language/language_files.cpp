@@ -1,5 +1,7 @@
 #include "language/language_files.h"
 
+#include <cstring>
+
 #include "language/candidate_codes.h"
 #include "language/language_code_table.h"
 #include "language/read_file_text.h"
@@ -7,40 +9,56 @@
 
 namespace {
 
-constexpr char kBaseFileName[] = "en.json";
+constexpr char kBaseFileBaseName[] = "en";
 constexpr char kLanguageFileSuffix[] = ".json";
 
 // The text of one candidate code's file; empty when the table has no file
 // for the code.
-std::string ReadCandidateText(const std::string& prefix, const std::u16string& code) {
-    const std::string baseName = MapLanguageCode(platform::WideToUtf8(code.data(), code.size()));
-    if (baseName.empty()) return std::string();
-    return ReadFileText(prefix + baseName + kLanguageFileSuffix);
+bool ReadCandidateText(const ByteString& prefix, const char16_t* code, std::size_t units, ByteString& text) {
+    ByteString narrowCode;
+    if (!platform::WideToUtf8(code, units, narrowCode)) return false;
+    const char* baseName = MapLanguageCode(narrowCode.c_str(), narrowCode.size());
+    text.Clear();
+    if (baseName[0] == '\0') return true;
+    ByteString path;
+    if (!LanguageFilePath(prefix, baseName, path)) return false;
+    ReadFileText(path.c_str(), text);
+    return true;
 }
 
 }  // namespace
 
+bool LanguageFilePath(const ByteString& directoryPrefix, const char* baseName, ByteString& path) {
+    return path.Assign(directoryPrefix.c_str(), directoryPrefix.size()) && path.Append(baseName, std::strlen(baseName)) &&
+           path.Append(kLanguageFileSuffix, sizeof kLanguageFileSuffix - 1);
+}
+
 // The separator test looks at the last UTF-16 unit, not at the last byte of a
 // converted form: a trailing byte 0x5C inside a multi-byte character is no
 // separator.
-std::string DirectoryPrefix(const std::u16string& directory) {
-    std::string prefix = platform::WideToUtf8(directory.data(), directory.size());
-    if (directory.empty() || directory.back() != platform::kPathSeparator) {
-        prefix += static_cast<char>(platform::kPathSeparator);
-    }
-    return prefix;
+bool DirectoryPrefix(const char16_t* directory, std::size_t units, ByteString& prefix) {
+    prefix.Clear();
+    if (!platform::WideToUtf8(directory, units, prefix)) return false;
+    if (units != 0 && directory[units - 1] == platform::kPathSeparator) return true;
+    return prefix.Append(static_cast<char>(platform::kPathSeparator));
 }
 
-std::string ReadBaseText(const std::string& directoryPrefix) {
-    return ReadFileText(directoryPrefix + kBaseFileName);
+bool ReadBaseText(const ByteString& directoryPrefix, ByteString& text) {
+    ByteString path;
+    if (!LanguageFilePath(directoryPrefix, kBaseFileBaseName, path)) return false;
+    ReadFileText(path.c_str(), text);
+    return true;
 }
 
 // The first candidate with text wins, so the less specific ones need not be
 // read once one has text.
-std::string ReadLanguageText(const std::string& directoryPrefix, const std::u16string& languageTag) {
-    for (const std::u16string& code : CandidateCodes(languageTag)) {
-        std::string text = ReadCandidateText(directoryPrefix, code);
-        if (!text.empty()) return text;
+bool ReadLanguageText(const ByteString& directoryPrefix, const char16_t* languageTag, std::size_t units,
+                      ByteString& text) {
+    const CandidateLengths codes = CandidateCodesOf(languageTag, units);
+    for (std::size_t i = 0; i < codes.count; ++i) {
+        if (!ReadCandidateText(directoryPrefix, languageTag, codes.lengths[i], text)) return false;
+        if (!text.empty()) return true;
     }
-    return std::string();
+    text.Clear();
+    return true;
 }

@@ -2,35 +2,37 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
-#include <new>
 
 #include "platform/platform.h"
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+class OpenFile {
+public:
+    explicit OpenFile(std::FILE* file) : file_(file) {}
+    ~OpenFile() {
+        if (file_ != nullptr) std::fclose(file_);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    std::FILE* get() const { return file_; }
+
+private:
+    std::FILE* file_;
 };
 
 }  // namespace
 
-std::string ReadFileText(const std::string& utf8Path) {
-    const std::unique_ptr<std::FILE, FileCloser> file(platform::OpenFileForReading(utf8Path));
-    if (!file) return std::string();
-    if (std::fseek(file.get(), 0, SEEK_END) != 0) return std::string();
+void ReadFileText(const char* utf8Path, ByteString& text) {
+    text.Clear();
+    const OpenFile file(platform::OpenFileForReading(utf8Path));
+    if (file.get() == nullptr) return;
+    if (std::fseek(file.get(), 0, SEEK_END) != 0) return;
     const long size = std::ftell(file.get());
     std::fseek(file.get(), 0, SEEK_SET);
-    if (size <= 0) return std::string();
-
-    std::string text;
-    try {
-        text.assign(static_cast<std::size_t>(size), '\0');
-    } catch (const std::bad_alloc&) {
-        return std::string();
-    }
-    // A short read leaves zeros behind, and the text ends at the first zero.
-    std::fread(&text[0], 1, text.size(), file.get());
-    text.resize(std::strlen(text.c_str()));
-    return text;
+    if (size <= 0 || !text.Reserve(static_cast<std::size_t>(size))) return;
+    // Only the bytes read count, and the text ends at the first zero among them.
+    const std::size_t read = std::fread(text.Room(), 1, static_cast<std::size_t>(size), file.get());
+    const void* zero = std::memchr(text.Room(), '\0', read);
+    text.SetLength(zero != nullptr ? static_cast<std::size_t>(static_cast<const char*>(zero) - text.c_str()) : read);
 }

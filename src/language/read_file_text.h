@@ -1,7 +1,7 @@
 #pragma once
 
-#include <string>
+#include "base/heap_string.h"
 
-// The whole content of a file up to its first zero byte; empty when the file
-// cannot be opened, read or held in memory.
-std::string ReadFileText(const std::string& utf8Path);
+// Puts the whole content of a file up to its first zero byte into text; text
+// is left empty when the file cannot be opened, read or held in memory.
+void ReadFileText(const char* utf8Path, ByteString& text);

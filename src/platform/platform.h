@@ -6,7 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <string>
+
+#include "base/heap_string.h"
 
 #if defined(_WIN32)
 #define PARLUNE_EXPORT
@@ -28,29 +29,27 @@ void FreeStackEntry(void* entry);
 // A capacity of 0 writes nothing.
 void CopyWideBounded(char16_t* destination, const char16_t* source, std::size_t capacity);
 
-// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
-std::string WideToUtf8(const char16_t* text, std::size_t units);
+// UTF-16 to UTF-8, appended to out; a lone surrogate becomes U+FFFD. False,
+// out unchanged, when memory runs out.
+bool WideToUtf8(const char16_t* text, std::size_t units, ByteString& out);
 
-// UTF-8 to UTF-16; each invalid sequence becomes U+FFFD.
-std::u16string Utf8ToWide(const std::string& text);
+// UTF-8 to UTF-16, appended to out; each invalid sequence becomes U+FFFD.
+// False, out unchanged, when memory runs out.
+bool Utf8ToWide(const char* text, std::size_t bytes, WideString& out);
 
-// The user's first preferred UI language name (for example en-US), at most
-// capacity - 1 units; empty when the system names none.
-std::u16string FirstPreferredUILanguage(std::size_t capacity);
+// Writes the user's first preferred UI language name (for example en-US)
+// into area, at most capacity - 1 units and a zero unit; "" when the system
+// names none. A capacity of 0 writes nothing.
+void FirstPreferredUILanguage(char16_t* area, std::size_t capacity);
 
 // Opens a file for reading raw bytes, by its UTF-8 path. Null when the path
 // cannot be opened or names something other than a regular file.
-std::FILE* OpenFileForReading(const std::string& utf8Path);
+std::FILE* OpenFileForReading(const char* utf8Path);
 
 // The handle of this module, as the host knows it.
 void* ThisModule();
 
 // The separator that joins the language directory and a file name.
 extern const char16_t kPathSeparator;
-
-// Writes the decimal form of a document address into area, zero-terminated:
-// "0" for null, otherwise a number that stays the same for as long as the
-// address does. Allocates nothing, so it works when memory has run out.
-void FormatHandle(const void* address, char16_t* area, std::size_t capacity);
 
 }  // namespace platform

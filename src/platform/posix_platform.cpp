@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "platform/utf_conversion.h"
 
@@ -71,25 +72,27 @@ void CopyWideBounded(char16_t* destination, const char16_t* source, std::size_t 
     destination[i] = 0;
 }
 
-std::string WideToUtf8(const char16_t* text, std::size_t units) {
-    return ConvertUtf16ToUtf8(text, units);
+bool WideToUtf8(const char16_t* text, std::size_t units, ByteString& out) {
+    return ConvertUtf16ToUtf8(text, units, out);
 }
 
-std::u16string Utf8ToWide(const std::string& text) { return ConvertUtf8ToUtf16(text); }
+bool Utf8ToWide(const char* text, std::size_t bytes, WideString& out) { return ConvertUtf8ToUtf16(text, bytes, out); }
 
-std::u16string FirstPreferredUILanguage(std::size_t capacity) {
+void FirstPreferredUILanguage(char16_t* area, std::size_t capacity) {
+    if (capacity == 0) return;
+    area[0] = u'\0';
     const char* setting = FirstLocaleSetting();
-    if (setting == nullptr || capacity == 0) return std::u16string();
-    std::u16string tag = ConvertUtf8ToUtf16(LocaleToLanguageTag(setting));
-    if (tag.size() > capacity - 1) tag.resize(capacity - 1);
-    return tag;
+    if (setting == nullptr) return;
+    const std::string tag = LocaleToLanguageTag(setting);
+    WideString wide;
+    if (ConvertUtf8ToUtf16(tag.data(), tag.size(), wide)) CopyWideBounded(area, wide.c_str(), capacity);
 }
 
-std::FILE* OpenFileForReading(const std::string& utf8Path) {
+std::FILE* OpenFileForReading(const char* utf8Path) {
     // Opened without blocking and checked before use: a directory would open
     // here and fail only on reading, and opening a named pipe would wait for
     // a writer forever.
-    const int descriptor = open(utf8Path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int descriptor = open(utf8Path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) return nullptr;
     struct stat status {};
     if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -99,14 +102,6 @@ std::FILE* OpenFileForReading(const std::string& utf8Path) {
     std::FILE* file = fdopen(descriptor, "rb");
     if (file == nullptr) close(descriptor);
     return file;
-}
-
-void FormatHandle(const void* address, char16_t* area, std::size_t capacity) {
-    char digits[32] = {};
-    std::snprintf(digits, sizeof digits, "%jd", static_cast<std::intmax_t>(reinterpret_cast<std::intptr_t>(address)));
-    std::size_t i = 0;
-    for (; i + 1 < capacity && digits[i] != '\0'; ++i) area[i] = static_cast<char16_t>(digits[i]);
-    if (capacity > 0) area[i] = u'\0';
 }
 
 }  // namespace platform

@@ -10,32 +10,35 @@ constexpr char32_t kReplacementCharacter = 0xFFFD;
 bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
-void AppendUtf8(std::string& out, char32_t code) {
+// Both writers fill room reserved beforehand for the longest possible result.
+char* PutUtf8(char* out, char32_t code) {
     if (code < 0x80) {
-        out += static_cast<char>(code);
+        *out++ = static_cast<char>(code);
     } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (code >> 6));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
     } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (code >> 12));
+        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
     } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        *out++ = static_cast<char>(0xF0 | (code >> 18));
+        *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (code & 0x3F));
     }
+    return out;
 }
 
-void AppendUtf16(std::u16string& out, char32_t code) {
+char16_t* PutUtf16(char16_t* out, char32_t code) {
     if (code < 0x10000) {
-        out += static_cast<char16_t>(code);
+        *out++ = static_cast<char16_t>(code);
     } else {
         code -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (code >> 10));
-        out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+        *out++ = static_cast<char16_t>(0xD800 + (code >> 10));
+        *out++ = static_cast<char16_t>(0xDC00 + (code & 0x3FF));
     }
+    return out;
 }
 
 // Length of the sequence that a lead byte announces, and the range its first
@@ -61,58 +64,63 @@ LeadByte ClassifyLeadByte(unsigned char byte) {
 
 }  // namespace
 
-std::string ConvertUtf16ToUtf8(const char16_t* text, std::size_t units) {
-    std::string out;
-    out.reserve(units);
+// A unit gives at most three bytes (a pair, two units, gives four).
+bool ConvertUtf16ToUtf8(const char16_t* text, std::size_t units, ByteString& out) {
+    if (units > static_cast<std::size_t>(-1) / 4 || !out.Reserve(out.size() + 3 * units)) return false;
+    char* const start = out.Room();
+    char* next = start;
     for (std::size_t i = 0; i < units; ++i) {
         char32_t unit = text[i];
         if (IsHighSurrogate(unit) && i + 1 < units && IsLowSurrogate(text[i + 1])) {
             char32_t low = text[++i];
-            AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+            next = PutUtf8(next, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
         } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-            AppendUtf8(out, kReplacementCharacter);
+            next = PutUtf8(next, kReplacementCharacter);
         } else {
-            AppendUtf8(out, unit);
+            next = PutUtf8(next, unit);
         }
     }
-    return out;
+    out.SetLength(out.size() + static_cast<std::size_t>(next - start));
+    return true;
 }
 
 // An invalid sequence is replaced by one U+FFFD for its longest valid-looking
 // start (the "maximal subpart" rule), and decoding resumes right after it.
-std::u16string ConvertUtf8ToUtf16(const std::string& text) {
-    std::u16string out;
-    out.reserve(text.size());
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    const std::size_t size = text.size();
+// A byte gives at most one unit (four bytes, two units).
+bool ConvertUtf8ToUtf16(const char* text, std::size_t size, WideString& out) {
+    if (!out.Reserve(out.size() + size)) return false;
+    char16_t* const start = out.Room();
+    char16_t* next = start;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     std::size_t i = 0;
     while (i < size) {
         const LeadByte lead = ClassifyLeadByte(bytes[i]);
         if (lead.length == 1) {
-            out += static_cast<char16_t>(bytes[i++]);
+            *next++ = static_cast<char16_t>(bytes[i++]);
             continue;
         }
         if (lead.length == 0) {
-            out += static_cast<char16_t>(kReplacementCharacter);
+            *next++ = static_cast<char16_t>(kReplacementCharacter);
             ++i;
             continue;
         }
         char32_t code = bytes[i] & (0xFF >> (lead.length + 1));
-        std::size_t next = i + 1;
+        std::size_t following = i + 1;
         bool complete = true;
-        for (int k = 1; k < lead.length; ++k, ++next) {
+        for (int k = 1; k < lead.length; ++k, ++following) {
             const unsigned char low = k == 1 ? lead.low : 0x80;
             const unsigned char high = k == 1 ? lead.high : 0xBF;
-            if (next >= size || bytes[next] < low || bytes[next] > high) {
+            if (following >= size || bytes[following] < low || bytes[following] > high) {
                 complete = false;
                 break;
             }
-            code = (code << 6) | (bytes[next] & 0x3F);
+            code = (code << 6) | (bytes[following] & 0x3F);
         }
-        AppendUtf16(out, complete ? code : kReplacementCharacter);
-        i = next;
+        next = PutUtf16(next, complete ? code : kReplacementCharacter);
+        i = following;
     }
-    return out;
+    out.SetLength(out.size() + static_cast<std::size_t>(next - start));
+    return true;
 }
 
 }  // namespace platform

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "platform/platform.h"
+#include "std_interop.h"
 
 namespace platform {
 
@@ -16,7 +16,7 @@ std::vector<std::string> Utf8Arguments(int /*argc*/, char** /*argv*/) {
     if (wide == nullptr) return arguments;
     for (int i = 0; i < count; ++i) {
         const auto* text = reinterpret_cast<const char16_t*>(wide[i]);
-        arguments.push_back(WideToUtf8(text, std::char_traits<char16_t>::length(text)));
+        arguments.push_back(ToUtf8(text));
     }
     LocalFree(wide);
     return arguments;

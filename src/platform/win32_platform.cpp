@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <vector>
+#include <cstring>
 
 namespace platform {
 namespace {
@@ -31,50 +31,42 @@ void CopyWideBounded(char16_t* destination, const char16_t* source, std::size_t 
     lstrcpynW(reinterpret_cast<wchar_t*>(destination), AsWide(source), static_cast<int>(capacity));
 }
 
-std::string WideToUtf8(const char16_t* text, std::size_t units) {
-    if (units == 0) return std::string();
+// Each conversion asks for the exact length first, so the string grows once.
+bool WideToUtf8(const char16_t* text, std::size_t units, ByteString& out) {
+    if (units == 0) return true;
     const int length = static_cast<int>(units);
     const int bytes = WideCharToMultiByte(CP_UTF8, 0, AsWide(text), length, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) return std::string();
-    std::string out(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, AsWide(text), length, &out[0], bytes, nullptr, nullptr);
-    return out;
+    if (bytes <= 0) return true;
+    if (!out.Reserve(out.size() + static_cast<std::size_t>(bytes))) return false;
+    WideCharToMultiByte(CP_UTF8, 0, AsWide(text), length, out.Room(), bytes, nullptr, nullptr);
+    out.SetLength(out.size() + static_cast<std::size_t>(bytes));
+    return true;
 }
 
-std::u16string Utf8ToWide(const std::string& text) {
-    if (text.empty()) return std::u16string();
-    const int length = static_cast<int>(text.size());
-    const int units = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
-    if (units <= 0) return std::u16string();
-    std::u16string out(static_cast<std::size_t>(units), u'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, reinterpret_cast<wchar_t*>(&out[0]), units);
-    return out;
+bool Utf8ToWide(const char* text, std::size_t bytes, WideString& out) {
+    if (bytes == 0) return true;
+    const int length = static_cast<int>(bytes);
+    const int units = MultiByteToWideChar(CP_UTF8, 0, text, length, nullptr, 0);
+    if (units <= 0) return true;
+    if (!out.Reserve(out.size() + static_cast<std::size_t>(units))) return false;
+    MultiByteToWideChar(CP_UTF8, 0, text, length, reinterpret_cast<wchar_t*>(out.Room()), units);
+    out.SetLength(out.size() + static_cast<std::size_t>(units));
+    return true;
 }
 
-std::u16string FirstPreferredUILanguage(std::size_t capacity) {
-    if (capacity == 0) return std::u16string();
-    std::vector<wchar_t> area(capacity, L'\0');
+void FirstPreferredUILanguage(char16_t* area, std::size_t capacity) {
+    if (capacity == 0) return;
+    for (std::size_t i = 0; i < capacity; ++i) area[i] = u'\0';
     ULONG count = 0;
     ULONG size = static_cast<ULONG>(capacity);
-    GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, area.data(), &size);
-    area.back() = L'\0';
-    return std::u16string(reinterpret_cast<const char16_t*>(area.data()));
+    GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, reinterpret_cast<wchar_t*>(area), &size);
+    area[capacity - 1] = u'\0';
 }
 
-std::FILE* OpenFileForReading(const std::string& utf8Path) {
-    const std::u16string path = Utf8ToWide(utf8Path);
+std::FILE* OpenFileForReading(const char* utf8Path) {
+    WideString path;
+    if (!Utf8ToWide(utf8Path, std::strlen(utf8Path), path)) return nullptr;
     return _wfopen(AsWide(path.c_str()), L"rb");
-}
-
-void FormatHandle(const void* address, char16_t* area, std::size_t capacity) {
-    // wsprintfW writes at most 1024 units; a number needs far fewer than any caller's area.
-    wchar_t digits[32] = {};
-#if defined(_WIN64)
-    wsprintfW(digits, L"%I64d", static_cast<long long>(reinterpret_cast<std::intptr_t>(address)));
-#else
-    wsprintfW(digits, L"%ld", static_cast<long>(reinterpret_cast<std::intptr_t>(address)));
-#endif
-    CopyWideBounded(area, reinterpret_cast<const char16_t*>(digits), capacity);
 }
 
 }  // namespace platform

@@ -5,10 +5,10 @@
 CJSonObject* LanguageDocument = nullptr;
 CJSonObject* BaseDocument = nullptr;
 
-void ReplaceDocument(CJSonObject*& slot, const std::string& text) {
+bool ReplaceDocument(CJSonObject*& slot, const ByteString& text) {
     delete slot;
-    slot = nullptr;
-    slot = new CJSonObject(text);
+    slot = CJSonObject::Create(text);
+    return slot != nullptr;
 }
 
 void ReleaseDocuments() {

@@ -1,7 +1,7 @@
 // The two documents that carry state from Init to GetStr and Exit.
 #pragma once
 
-#include <string>
+#include "base/heap_string.h"
 
 class CJSonObject;
 
@@ -9,8 +9,8 @@ extern CJSonObject* LanguageDocument;
 extern CJSonObject* BaseDocument;
 
 // Destroys the slot's document, if any, then stores a new one built from text.
-// Should the construction run out of memory, the slot is left empty.
-void ReplaceDocument(CJSonObject*& slot, const std::string& text);
+// False when there is no memory for the new one: the slot is then left empty.
+bool ReplaceDocument(CJSonObject*& slot, const ByteString& text);
 
 // Destroys both documents and empties the slots.
 void ReleaseDocuments();

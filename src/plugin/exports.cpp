@@ -1,5 +1,5 @@
-// The three functions the installer script calls. The host is C code, so no
-// exception may cross this boundary.
+// The three functions the installer script calls: each saves what the host
+// passed, then hands over to plain code.
 #include "platform/platform.h"
 #include "plugin/document_slots.h"
 #include "plugin/export_calls.h"
@@ -13,20 +13,14 @@ PARLUNE_EXPORT void Init(void* /*parentWindow*/, int stringSize, char16_t* varia
                          HostExtraParameters* extraParameters) {
     SaveHostContext(stringSize, variables, stackTop);
     StayLoadedWithHost(extraParameters);
-    try {
-        InitCall();
-    } catch (...) {
-    }
+    InitCall();
 }
 
 PARLUNE_EXPORT void GetStr(void* /*parentWindow*/, int stringSize, char16_t* variables, HostStackEntry** stackTop,
                            HostExtraParameters* extraParameters) {
     SaveHostContext(stringSize, variables, stackTop);
     StayLoadedWithHost(extraParameters);
-    try {
-        GetStrCall();
-    } catch (...) {
-    }
+    GetStrCall();
 }
 
 PARLUNE_EXPORT void Exit(void* /*parentWindow*/, int stringSize, char16_t* variables, HostStackEntry** stackTop,

@@ -1,3 +1,5 @@
+#include <cstddef>
+
 #include "json/json_document.h"
 #include "platform/platform.h"
 #include "plugin/document_slots.h"
@@ -13,41 +15,46 @@ bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 // Units the host keeps of a pushed string.
 std::size_t Room(int stringSize) { return stringSize > 1 ? static_cast<std::size_t>(stringSize) - 1 : 0; }
 
-}  // namespace
-
-std::u16string FitToStringSize(std::u16string text, int stringSize) {
-    const std::size_t room = Room(stringSize);
-    if (text.size() <= room) return text;
+// Cuts text to the room the host has, never between the two halves of a
+// surrogate pair.
+void FitToRoom(WideString& text, std::size_t room) {
+    if (text.size() <= room) return;
     std::size_t cut = room;
     if (cut > 0 && IsHighSurrogate(text[cut - 1]) && IsLowSurrogate(text[cut])) --cut;
-    text.resize(cut);
-    return text;
+    text.SetLength(cut);
 }
 
-std::u16string LookUpText(const char16_t* key, std::size_t units) {
-    if (units == 0) return std::u16string();
-    const std::string narrowKey = platform::WideToUtf8(key, units);
-    std::string value;
-    // A value found in the language document counts even when it is empty.
-    bool found = LanguageDocument != nullptr && LanguageDocument->GetStringValue(narrowKey, value);
-    if (!found) found = BaseDocument != nullptr && BaseDocument->GetStringValue(narrowKey, value);
-    if (!found) return std::u16string();
-    // The host keeps at most room units, and deciding a cut needs one more;
-    // each unit comes from at most three bytes, so a longer value's tail is
-    // never converted.
-    const std::size_t neededBytes = 3 * (Room(hostContext.stringSize) + 1);
-    if (value.size() > neededBytes) value.resize(neededBytes);
-    return FitToStringSize(platform::Utf8ToWide(value), hostContext.stringSize);
+// The length of value, but at most limit: a long value's tail is never read.
+std::size_t BoundedLength(const char* value, std::size_t limit) {
+    std::size_t length = 0;
+    while (length < limit && value[length] != '\0') ++length;
+    return length;
 }
+
+// The text for a key as it goes back to the host: from the language document,
+// else the base document, else empty; cut to the host's string size. Empty,
+// too, when memory runs out.
+void LookUpText(const char16_t* key, std::size_t units, WideString& text) {
+    if (units == 0) return;
+    ByteString narrowKey;
+    if (!platform::WideToUtf8(key, units, narrowKey)) return;
+    // A value found in the language document counts even when it is empty.
+    const char* value = LanguageDocument != nullptr ? LanguageDocument->FindStringValue(narrowKey.c_str()) : nullptr;
+    if (value == nullptr && BaseDocument != nullptr) value = BaseDocument->FindStringValue(narrowKey.c_str());
+    if (value == nullptr) return;
+    // The host keeps at most room units, and deciding a cut needs one more;
+    // each unit comes from at most three bytes.
+    const std::size_t room = Room(hostContext.stringSize);
+    if (!platform::Utf8ToWide(value, BoundedLength(value, 3 * (room + 1)), text)) return;
+    FitToRoom(text, room);
+}
+
+}  // namespace
 
 void GetStrCall() {
     char16_t key[kKeyCapacity] = {};
     PopString(key, kKeyCapacity);
-    std::u16string text;
-    try {
-        text = LookUpText(key, std::char_traits<char16_t>::length(key));
-    } catch (...) {
-        text.clear();  // still exactly one string back to the script
-    }
-    PushString(text.c_str());
+    WideString text;
+    LookUpText(key, WideLength(key), text);
+    PushString(text.c_str());  // exactly one string back to the script, whatever happened
 }

@@ -1,6 +1,7 @@
 #include "json/json_document.h"
 #include "language/language_files.h"
 #include "platform/platform.h"
+#include "plugin/document_handle.h"
 #include "plugin/document_slots.h"
 #include "plugin/export_calls.h"
 #include "plugin/host_stack.h"
@@ -9,13 +10,14 @@
 namespace {
 
 // A slot is replaced only when its file has text; otherwise the document of an
-// earlier Init stays in place.
-void LoadDocuments(const std::u16string& directory, const std::u16string& languageTag) {
-    const std::string prefix = DirectoryPrefix(directory);
-    const std::string baseText = ReadBaseText(prefix);
-    if (!baseText.empty()) ReplaceDocument(BaseDocument, baseText);
-    const std::string languageText = ReadLanguageText(prefix, languageTag);
-    if (!languageText.empty()) ReplaceDocument(LanguageDocument, languageText);
+// earlier Init stays in place. When memory runs out the loading stops, and the
+// slots keep what they hold by then.
+void LoadDocuments(const char16_t* directory, const char16_t* languageTag) {
+    ByteString prefix, text;
+    if (!DirectoryPrefix(directory, WideLength(directory), prefix) || !ReadBaseText(prefix, text)) return;
+    if (!text.empty() && !ReplaceDocument(BaseDocument, text)) return;
+    if (!ReadLanguageText(prefix, languageTag, WideLength(languageTag), text)) return;
+    if (!text.empty()) ReplaceDocument(LanguageDocument, text);
 }
 
 }  // namespace
@@ -28,14 +30,11 @@ void InitCall() {
 
     char16_t tag[kTagCapacity] = {};
     PopString(tag, kTagCapacity);
-    try {
-        const std::u16string languageTag =
-            tag[0] != u'\0' ? std::u16string(tag) : platform::FirstPreferredUILanguage(kLanguageNameCapacity);
-        LoadDocuments(directory, languageTag);
-    } catch (...) {
-        // Out of memory: whatever the slots hold now is what the handle reports.
-    }
+    char16_t preferred[kLanguageNameCapacity] = {};
+    if (tag[0] == u'\0') platform::FirstPreferredUILanguage(preferred, kLanguageNameCapacity);
+    LoadDocuments(directory, tag[0] != u'\0' ? tag : preferred);
+
     char16_t handle[kHandleCapacity] = {};
-    platform::FormatHandle(LanguageDocument, handle, kHandleCapacity);
+    FormatHandle(LanguageDocument, handle, kHandleCapacity);
     PushString(handle);
 }

@@ -1,35 +1,56 @@
 #include "support/allocation_failure.h"
 
 #include <cstdlib>
-#include <new>
+#include <unordered_set>
 
 namespace {
 
-bool failing = false;
+long failAt = AllocationFailure::kNoRequest;
+long requestCount = 0;
+std::unordered_set<void*>* handedOut = nullptr;  // blocks from this heap, not from before it
+
+bool Refuses() {
+    const long number = requestCount++;
+    return failAt == AllocationFailure::kEveryRequest || number == failAt;
+}
+
+void* Allocate(std::size_t bytes) {
+    if (Refuses()) return nullptr;
+    void* block = std::malloc(bytes);
+    if (block != nullptr) handedOut->insert(block);
+    return block;
+}
+
+void* Resize(void* block, std::size_t bytes) {
+    if (Refuses()) return nullptr;
+    void* resized = std::realloc(block, bytes);
+    if (resized != nullptr) {
+        handedOut->erase(block);
+        handedOut->insert(resized);
+    }
+    return resized;
+}
+
+void Release(void* block) {
+    handedOut->erase(block);
+    std::free(block);
+}
 
 }  // namespace
 
-AllocationFailure::AllocationFailure() { failing = true; }
-AllocationFailure::~AllocationFailure() { failing = false; }
-
-void* operator new(std::size_t bytes) {
-    if (failing) throw std::bad_alloc();
-    if (void* block = std::malloc(bytes == 0 ? 1 : bytes)) return block;
-    throw std::bad_alloc();
+AllocationFailure::AllocationFailure(long failing) {
+    failAt = failing;
+    requestCount = 0;
+    handedOut = new std::unordered_set<void*>();
+    previous_ = ReplaceHeap({Allocate, Resize, Release});
 }
 
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
-
-// Every other form goes through the same two, so that no block is taken by
-// one allocator and returned to another.
-void* operator new[](std::size_t bytes) { return operator new(bytes); }
-void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept {
-    if (failing) return nullptr;
-    return std::malloc(bytes == 0 ? 1 : bytes);
+AllocationFailure::~AllocationFailure() {
+    ReplaceHeap(previous_);
+    delete handedOut;
+    handedOut = nullptr;
 }
-void* operator new[](std::size_t bytes, const std::nothrow_t& tag) noexcept { return operator new(bytes, tag); }
-void operator delete[](void* block) noexcept { std::free(block); }
-void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
-void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
-void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
+
+long AllocationFailure::requests() const { return requestCount; }
+
+long AllocationFailure::live() const { return static_cast<long>(handedOut->size()); }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "std_interop.h"
 #include "language/candidate_codes.h"
 
 namespace {

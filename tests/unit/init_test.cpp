@@ -1,8 +1,13 @@
 // Which language file Init loads, how it fills the two documents, and what it pushes.
 #include <filesystem>
 
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+
 #include "json/json_document.h"
 #include "platform/platform.h"
+#include "plugin/document_handle.h"
 #include "plugin/document_slots.h"
 #include "plugin/text_areas.h"
 #include "support/plugin_session.h"
@@ -22,7 +27,7 @@ protected:
     }
     static std::u16string CurrentHandle() {
         char16_t area[kHandleCapacity] = {};
-        platform::FormatHandle(LanguageDocument, area, kHandleCapacity);
+        FormatHandle(LanguageDocument, area, kHandleCapacity);
         return area;
     }
 };
@@ -48,6 +53,32 @@ TEST_F(InitTest, EnglishTagsLoadEnJsonASecondTimeAsTheLanguageDocument) {
     EXPECT_NE(LanguageDocument, BaseDocument);
     EXPECT_EQ(handle, CurrentHandle());
     EXPECT_EQ(Get("Which"), "en");
+}
+
+// The x86 DLL's handles are 32-bit, the x64 DLL's 64-bit: both signed.
+TEST(DocumentHandle, IsTheAddressInSignedDecimalCutToTheArea) {
+    const bool wide = sizeof(void*) == 8;
+    struct Case {
+        std::uintptr_t address;
+        std::size_t capacity;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {0, kHandleCapacity, "0"},
+        {0x7FFFFFFFu, kHandleCapacity, "2147483647"},
+        {0x80000000u, kHandleCapacity, wide ? "2147483648" : "-2147483648"},
+        {static_cast<std::uintptr_t>(-1), kHandleCapacity, "-1"},
+        {static_cast<std::uintptr_t>(1) << (8 * sizeof(void*) - 1), kHandleCapacity,
+         wide ? "-9223372036854775808" : "-2147483648"},
+        {12345678u, 3, "12"},
+        {12345678u, 1, ""},
+    };
+    for (const Case& c : cases) {
+        char16_t area[kHandleCapacity];
+        std::fill(std::begin(area), std::end(area), u'x');
+        FormatHandle(reinterpret_cast<const void*>(c.address), area, c.capacity);
+        EXPECT_EQ(ToUtf8(area), c.expected) << c.address << " in " << c.capacity;
+    }
 }
 
 TEST_F(InitTest, TagsWithoutAFileLeaveOnlyTheBaseDocument) {

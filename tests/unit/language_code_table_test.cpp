@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "std_interop.h"
 #include "language/language_code_table.h"
 
 namespace {

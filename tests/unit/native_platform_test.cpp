@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "std_interop.h"
 #include "language/read_file_text.h"
 #include "platform/platform.h"
 #include "plugin/text_areas.h"
@@ -29,27 +30,27 @@ TEST(NativePlatform, PreferredLanguageComesFromTheLocaleVariables) {
     for (const LocaleCase& c : cases) {
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
         setenv(c.variable, c.value, 1);
-        EXPECT_EQ(platform::FirstPreferredUILanguage(kLanguageNameCapacity), c.expected) << c.value;
+        EXPECT_EQ(FirstPreferredUILanguage(kLanguageNameCapacity), c.expected) << c.value;
     }
     // Precedence: LANGUAGE, then LC_ALL, LC_MESSAGES, LANG; empty ones do not count.
     setenv("LANGUAGE", "", 1);
     setenv("LC_ALL", "it_IT", 1);
     setenv("LC_MESSAGES", "nl_NL", 1);
     setenv("LANG", "pl_PL", 1);
-    EXPECT_EQ(platform::FirstPreferredUILanguage(kLanguageNameCapacity), u"it-IT");
+    EXPECT_EQ(FirstPreferredUILanguage(kLanguageNameCapacity), u"it-IT");
     setenv("LANG", std::string(300, 'x').c_str(), 1);
     unsetenv("LC_ALL");
     unsetenv("LC_MESSAGES");
-    EXPECT_EQ(platform::FirstPreferredUILanguage(kLanguageNameCapacity).size(), kLanguageNameCapacity - 1);
+    EXPECT_EQ(FirstPreferredUILanguage(kLanguageNameCapacity).size(), kLanguageNameCapacity - 1);
     unsetenv("LANG");
-    EXPECT_EQ(platform::FirstPreferredUILanguage(kLanguageNameCapacity), u"");
+    EXPECT_EQ(FirstPreferredUILanguage(kLanguageNameCapacity), u"");
 }
 
 // Where Windows's own converter counts replacements its own way (Wine gives
 // one fewer for each of these), the native one replaces every byte.
 TEST(NativePlatform, Utf8ToUtf16ReplacesEachByteOfSurrogatesAndTooLargeCodes) {
-    EXPECT_EQ(platform::Utf8ToWide("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");           // an encoded surrogate
-    EXPECT_EQ(platform::Utf8ToWide("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");  // beyond U+10FFFF
+    EXPECT_EQ(FromUtf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");           // an encoded surrogate
+    EXPECT_EQ(FromUtf8("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");  // beyond U+10FFFF
 }
 
 TEST(ReadFileText, ReadsUpToTheFirstZeroByteAndNothingFromNonFiles) {

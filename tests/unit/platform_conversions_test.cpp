@@ -5,17 +5,24 @@
 #include <string>
 #include <utility>
 
+#include "std_interop.h"
 #include "platform/platform.h"
 
 namespace {
 
+std::string Narrow(const char16_t* text, std::size_t units) {
+    ByteString out;
+    EXPECT_TRUE(platform::WideToUtf8(text, units, out));
+    return StdString(out);
+}
+
 TEST(PlatformConversions, Utf16ToUtf8ReplacesLoneSurrogates) {
     const char16_t text[] = {u'a', 0xD83D, 0xDE00, 0xDC00, u'b', 0xD800};
-    EXPECT_EQ(platform::WideToUtf8(text, 6), "a\xF0\x9F\x98\x80\xEF\xBF\xBD" "b\xEF\xBF\xBD");
-    EXPECT_EQ(platform::WideToUtf8(u"\u00E9\u8868", 2), "\xC3\xA9\xE8\xA1\xA8");
-    EXPECT_EQ(platform::WideToUtf8(u"", 0), "");
+    EXPECT_EQ(Narrow(text, 6), "a\xF0\x9F\x98\x80\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    EXPECT_EQ(Narrow(u"\u00E9\u8868", 2), "\xC3\xA9\xE8\xA1\xA8");
+    EXPECT_EQ(Narrow(u"", 0), "");
     // Only the units asked for, even with more behind them.
-    EXPECT_EQ(platform::WideToUtf8(u"abc", 2), "ab");
+    EXPECT_EQ(Narrow(u"abc", 2), "ab");
 }
 
 TEST(PlatformConversions, Utf8ToUtf16ReplacesEachInvalidSequence) {
@@ -28,7 +35,7 @@ TEST(PlatformConversions, Utf8ToUtf16ReplacesEachInvalidSequence) {
         {"\xE2\x82" "x", u"\uFFFDx"},               // one replacement for the maximal start
         {"\xC0\xAF", u"\uFFFD\uFFFD"},              // overlong form
     };
-    for (const auto& c : cases) EXPECT_EQ(platform::Utf8ToWide(c.first), c.second);
+    for (const auto& c : cases) EXPECT_EQ(FromUtf8(c.first), c.second);
 }
 
 TEST(PlatformConversions, CopyWideBoundedKeepsCapacityMinusOneUnits) {

@@ -1,12 +1,11 @@
 // The Win32 side of the platform layer, run under Wine: paths outside every
-// ANSI code page, the user's language as the system names it, and the
-// handle's decimal form.
+// ANSI code page, and the user's language as the system names it.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 
+#include "std_interop.h"
 #include "host_simulator.h"
 #include "language/read_file_text.h"
 #include "platform/platform.h"
@@ -24,22 +23,10 @@ const char* ExpectedUILanguage() {
 
 TEST(Win32Platform, PreferredLanguageIsTheSystemsFirst) {
     const std::string expected = ExpectedUILanguage();
-    EXPECT_EQ(ToUtf8(platform::FirstPreferredUILanguage(kLanguageNameCapacity)), expected);
+    EXPECT_EQ(ToUtf8(FirstPreferredUILanguage(kLanguageNameCapacity)), expected);
     // A list that does not fit leaves no language at all.
-    EXPECT_EQ(platform::FirstPreferredUILanguage(2), u"");
-    EXPECT_EQ(platform::FirstPreferredUILanguage(0), u"");
-}
-
-TEST(Win32Platform, HandleIsTheAddressInSignedDecimal) {
-    char16_t area[kHandleCapacity] = {};
-    platform::FormatHandle(nullptr, area, kHandleCapacity);
-    EXPECT_EQ(std::u16string(area), u"0");
-    int object = 0;
-    platform::FormatHandle(&object, area, kHandleCapacity);
-    const auto address = static_cast<long long>(reinterpret_cast<std::intptr_t>(&object));
-    EXPECT_EQ(ToUtf8(area), std::to_string(address));
-    platform::FormatHandle(&object, area, 3);
-    EXPECT_EQ(ToUtf8(area), std::to_string(address).substr(0, 2));
+    EXPECT_EQ(FirstPreferredUILanguage(2), u"");
+    EXPECT_EQ(FirstPreferredUILanguage(0), u"");
 }
 
 TEST(Win32Platform, FilesOpenByTheirUtf16Path) {

@@ -1,6 +1,5 @@
 #include "host_simulator.h"
 
-
 #include "platform/platform.h"
 
 namespace {
@@ -61,7 +60,3 @@ std::u16string HostSimulator::CallGetStr(ExportFunction getStr, const std::u16st
     Call(getStr);
     return Pop().value_or(u"<nothing pushed>");
 }
-
-std::string ToUtf8(const std::u16string& text) { return platform::WideToUtf8(text.data(), text.size()); }
-
-std::u16string FromUtf8(const std::string& text) { return platform::Utf8ToWide(text); }

@@ -8,6 +8,7 @@
 
 #include "plugin/host_extra_parameters.h"
 #include "plugin/host_stack.h"
+#include "std_interop.h"
 
 using ExportFunction = void (*)(void* parentWindow, int stringSize, char16_t* variables, HostStackEntry** stackTop,
                                 HostExtraParameters* extraParameters);
@@ -43,6 +44,3 @@ private:
     char16_t* variables_;
     HostExtraParameters* extraParameters_ = nullptr;
 };
-
-std::string ToUtf8(const std::u16string& text);
-std::u16string FromUtf8(const std::string& text);

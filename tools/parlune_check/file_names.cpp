@@ -5,6 +5,7 @@
 #include "ascii_case.h"
 #include "language/candidate_codes.h"
 #include "language/language_code_table.h"
+#include "std_interop.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "json/json_parser.h"
 #include "platform/platform.h"
 #include "plugin/text_areas.h"
+#include "std_interop.h"
 #include "text_positions.h"
 
 namespace {
@@ -94,7 +95,7 @@ private:
         const char* error = nullptr;
         JsonNode* root = ParseJsonText(text.c_str(), &error);
         if (root == nullptr) {
-            std::string reason = CJSonObject(text).ErrorMessage();
+            std::string reason = StdString(Document(text).ErrorMessage());
             if (reason.size() > sizeof(kParseErrorPrefix) - 1 + kQuotedErrorLength) {
                 reason.resize(sizeof(kParseErrorPrefix) - 1 + kQuotedErrorLength);
                 reason += "...";
@@ -169,7 +170,7 @@ private:
         firstOccurrence_.emplace(folded, result_.keys.size());
         result_.keys.push_back({folded, name, at.line, at.column, hasText});
 
-        if (platform::Utf8ToWide(name).size() > kKeyCapacity - 1) {
+        if (FromUtf8(name).size() > kKeyCapacity - 1) {
             Report(Severity::Warning, "long-key", nameOffset,
                    "The key is longer than " + std::to_string(kKeyCapacity - 1) +
                        " characters; the installer cuts every key it is asked for to that length, so this one is "
@@ -191,8 +192,8 @@ private:
     }
 
     void CheckText(const std::string& value, std::size_t valueOffset) {
-        const std::u16string wide = platform::Utf8ToWide(value);
-        if (platform::WideToUtf8(wide.data(), wide.size()) != value) {
+        const std::u16string wide = FromUtf8(value);
+        if (ToUtf8(wide) != value) {
             Report(Severity::Warning, "invalid-utf8", valueOffset,
                    "The text is not valid UTF-8; the installer shows U+FFFD (\xEF\xBF\xBD) for the broken bytes; save "
                    "the file as UTF-8.");

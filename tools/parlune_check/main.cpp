@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "reports.h"
 #include "resolve.h"
+#include "std_interop.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ int main(int argc, char** argv) {
         if (operands.empty() || operands.size() > 2) return Usage("--resolve takes an optional TAG and a FOLDER");
         const std::string& folder = operands.back();
         if (!IsFolder(folder)) return Usage("no such folder: " + folder);
-        Print(ResolveReport(operands.size() == 2 ? platform::Utf8ToWide(operands[0]) : std::u16string(), folder));
+        Print(ResolveReport(operands.size() == 2 ? FromUtf8(operands[0]) : std::u16string(), folder));
         return kExitClean;
     }
     if (operands.size() != 1) return Usage(operands.empty() ? "name a FOLDER" : "name one FOLDER");

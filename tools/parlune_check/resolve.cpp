@@ -10,30 +10,25 @@
 #include "language_names.h"
 #include "platform/platform.h"
 #include "plugin/text_areas.h"
-
-namespace {
-
-std::string Utf8(const std::u16string& text) { return platform::WideToUtf8(text.data(), text.size()); }
-
-}  // namespace
+#include "std_interop.h"
 
 std::string ResolveReport(const std::u16string& givenTag, const std::string& utf8Folder) {
     std::u16string tag = givenTag.substr(0, kTagCapacity - 1);
     std::string out;
     if (tag.empty()) {
-        tag = platform::FirstPreferredUILanguage(kLanguageNameCapacity);
-        out += "Language tag: " + (tag.empty() ? std::string("(none)") : Utf8(tag)) +
+        tag = FirstPreferredUILanguage(kLanguageNameCapacity);
+        out += "Language tag: " + (tag.empty() ? std::string("(none)") : ToUtf8(tag)) +
                " (the user's preferred UI language)\n";
     } else {
-        out += "Language tag: " + Utf8(tag) + "\n";
+        out += "Language tag: " + ToUtf8(tag) + "\n";
     }
 
-    const std::string prefix = DirectoryPrefix(platform::Utf8ToWide(utf8Folder));
+    const std::string prefix = DirectoryPrefix(FromUtf8(utf8Folder));
     std::string loaded;
     out += "Candidates, most specific first:\n";
     for (const std::u16string& code : CandidateCodes(tag)) {
-        const std::string baseName = MapLanguageCode(Utf8(code));
-        std::string line = "  " + Utf8(code);
+        const std::string baseName = MapLanguageCode(ToUtf8(code));
+        std::string line = "  " + ToUtf8(code);
         line.resize(std::max<std::size_t>(line.size(), 18), ' ');
         if (baseName.empty()) {
             out += line + "no language file for this code\n";
