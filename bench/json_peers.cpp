@@ -1,5 +1,7 @@
 #include "json_peers.h"
 
+#include <cstring>
+
 #include <nlohmann/json.hpp>
 #include <rapidjson/document.h>
 #include <simdjson.h>
@@ -18,15 +20,15 @@ std::size_t ParluneParser(const std::string& text) {
 }
 
 std::size_t ParluneDocument(const std::string& text) {
-    const CJSonObject document(text);
+    const CJSonObject document(text.c_str(), text.size());
     return document.Root() != nullptr ? static_cast<std::size_t>(document.Root()->kind) : 0;
 }
 
 // The document and its first lookup, which builds the lookup index.
 std::size_t ParluneIndexedDocument(const std::string& text) {
-    const CJSonObject document(text);
-    std::string value;
-    return document.GetStringValue("WelcomeTitle0", value) ? value.size() : 1;
+    const CJSonObject document(text.c_str(), text.size());
+    const char* value = document.FindStringValue("WelcomeTitle0");
+    return value != nullptr ? std::strlen(value) : 1;
 }
 
 std::size_t RapidJsonDom(const std::string& text) {

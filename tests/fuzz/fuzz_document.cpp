@@ -8,6 +8,7 @@
 
 #include "json/json_document.h"
 #include "json/json_parser.h"
+#include "std_interop.h"
 
 namespace {
 
@@ -36,11 +37,11 @@ bool PlainLookup(const JsonNode* root, const std::string& key, std::string& valu
 // other letter case, and a few fixed ones.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const CJSonObject document(text);
+    const CJSonObject document = Document(text);
     const char* error = nullptr;
     JsonNode* tree = ParseJsonText(text.c_str(), &error);
     Require((tree == nullptr) == (document.Root() == nullptr));
-    Require(document.Root() != nullptr || document.ErrorMessage().rfind("prase json string error at ", 0) == 0);
+    Require(document.Root() != nullptr || StdString(document.ErrorMessage()).rfind("prase json string error at ", 0) == 0);
 
     std::vector<std::string> keys = {"", "a", "Title", text.substr(0, 8)};
     if (tree != nullptr && tree->kind == JsonKind::Object) {
@@ -52,10 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     for (const std::string& key : keys) {
-        std::string expected = "untouched", actual = "untouched";
+        std::string expected = "untouched";
+        ByteString actual = HeapCopy("untouched");
         const bool expectedFound = PlainLookup(tree, key, expected);
-        Require(document.GetStringValue(key, actual) == expectedFound);
-        Require(actual == expected);
+        Require(document.GetStringValue(HeapCopy(key), actual) == expectedFound);
+        Require(StdString(actual) == expected);
     }
     FreeJsonTree(tree);
     return 0;

@@ -98,6 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
     const auto found = oracle.find(upper);
     const std::string expected = found == oracle.end() ? std::string() : found->second;
-    if (MapLanguageCode(tag) != expected) std::abort();
+    if (MapLanguageCode(tag.data(), tag.size()) != expected) std::abort();
     return 0;
 }

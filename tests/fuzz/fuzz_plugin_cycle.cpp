@@ -57,8 +57,8 @@ std::u16string ExpectedAnswer(std::u16string key, int stringSize) {
     if (key.empty()) return u"";
     const std::string narrowKey = ToUtf8(key);
     std::string value;
-    const bool found = (LanguageDocument != nullptr && LanguageDocument->GetStringValue(narrowKey, value)) ||
-                       (BaseDocument != nullptr && BaseDocument->GetStringValue(narrowKey, value));
+    const bool found = (LanguageDocument != nullptr && GetStringValue(*LanguageDocument, narrowKey, value)) ||
+                       (BaseDocument != nullptr && GetStringValue(*BaseDocument, narrowKey, value));
     if (!found) return u"";
     std::u16string text = FromUtf8(value);
     const std::size_t room = static_cast<std::size_t>(stringSize - 1);
