@@ -111,4 +111,42 @@ TEST_F(Lookup, OutOfMemoryStillAnswersTheScript) {
     EXPECT_EQ(LanguageDocument, kept);
 }
 
+// Whichever request of a whole script cycle finds no memory, every call still
+// pushes what the script expects, each answer is the language text, the base
+// text (when the language document could not be built) or "", and once Exit
+// has run nothing the module took is left.
+TEST_F(Lookup, EveryFailedRequestOfACycleIsAnsweredAndLeavesNothingBehind) {
+    struct Answer {
+        std::u16string key, language, base;
+    };
+    const Answer answers[] = {{u"Both", u"Sprache", u"base"},
+                              {u"BaseOnly", u"base only", u"base only"},
+                              {u"Umlaut", u"Gr\u00fc\u00dfe", u""},
+                              {u"Missing", u"", u""}};
+    const std::u16string directory = folder.Wide();  // the test's own conversions stay outside
+    const auto cycle = [&] {
+        const std::u16string handle = host.CallInit(Init, directory, u"de-DE");
+        EXPECT_EQ(host.Depth(), 0u);
+        EXPECT_FALSE(handle.empty());
+        for (const Answer& answer : answers) {
+            const std::u16string text = host.CallGetStr(GetStr, answer.key);
+            EXPECT_TRUE(text == answer.language || text == answer.base || text.empty()) << ToUtf8(answer.key);
+        }
+        host.Call(Exit);
+    };
+    long needed = 0;
+    {
+        AllocationFailure counting(AllocationFailure::kNoRequest);
+        cycle();
+        needed = counting.requests();
+        EXPECT_EQ(counting.live(), 0);
+    }
+    ASSERT_GT(needed, 20);
+    for (long index = 0; index < needed; ++index) {
+        AllocationFailure failing(index);
+        cycle();
+        EXPECT_EQ(failing.live(), 0) << "request " << index;
+    }
+}
+
 }  // namespace

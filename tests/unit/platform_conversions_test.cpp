@@ -5,8 +5,9 @@
 #include <string>
 #include <utility>
 
-#include "std_interop.h"
 #include "platform/platform.h"
+#include "std_interop.h"
+#include "support/allocation_failure.h"
 
 namespace {
 
@@ -36,6 +37,24 @@ TEST(PlatformConversions, Utf8ToUtf16ReplacesEachInvalidSequence) {
         {"\xC0\xAF", u"\uFFFD\uFFFD"},              // overlong form
     };
     for (const auto& c : cases) EXPECT_EQ(FromUtf8(c.first), c.second);
+}
+
+TEST(PlatformConversions, BothAppendAndWithoutMemoryLeaveTheirOutputAlone) {
+    ByteString narrow = HeapCopy("ab");
+    WideString wide;
+    ASSERT_TRUE(platform::Utf8ToWide("ab", 2, wide));
+    ASSERT_TRUE(platform::WideToUtf8(u"\u00E9", 1, narrow));
+    ASSERT_TRUE(platform::Utf8ToWide("\xC3\xA9", 2, wide));
+    EXPECT_EQ(StdString(narrow), "ab\xC3\xA9");
+    EXPECT_EQ(StdString(wide), u"ab\u00E9");
+
+    const std::u16string longWide(300, u'w');
+    const std::string longNarrow(300, 'n');
+    AllocationFailure noMemory;
+    EXPECT_FALSE(platform::WideToUtf8(longWide.data(), longWide.size(), narrow));
+    EXPECT_FALSE(platform::Utf8ToWide(longNarrow.data(), longNarrow.size(), wide));
+    EXPECT_EQ(StdString(narrow), "ab\xC3\xA9");
+    EXPECT_EQ(StdString(wide), u"ab\u00E9");
 }
 
 TEST(PlatformConversions, CopyWideBoundedKeepsCapacityMinusOneUnits) {
