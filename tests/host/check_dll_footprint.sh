@@ -17,11 +17,17 @@ size=$(stat -c %s "$dll")
 pieces=$(grep -oE '[^ ]*(libstdc\+\+|libsupc\+\+|libgcc_eh|libgcc_s|libmingwex|libmingw32|libmoldname|crt2|dllcrt2|crtbegin|crtend)[^ ]*' "$map" | sort -u | head -n 5 || true)
 [ -z "$pieces" ] || fail "links runtime pieces: $pieces"
 
+# Without the C runtime's start-up nothing runs constructors of globals, so
+# the module must have none.
+constructors=$(grep -E '^ \.(ctors|init_array)(\.[0-9]+)?\s+0x[0-9a-f]+\s+0x[0-9a-f]+' "$map" | head -n 5 || true)
+[ -z "$constructors" ] || fail "has constructors of globals, which nothing would run: $constructors"
+
 # Nor may their traces reach the file: mangled runtime names, personality
 # routines, exception classes, exception tables, printf or scanf imports.
 traces=$(strings -a "$dll" | grep -E 'libstdc|__cxa_|__gxx_personality|bad_alloc|St9exception|__gnu_cxx|_Unwind_' | sort -u | head -n 5 || true)
 [ -z "$traces" ] || fail "carries runtime traces: $traces"
-sections=$("$objdump" -h "$dll" | awk '{print $2}' | grep -E '^\.(eh_frame|gcc_except_table|ctors|dtors|tls)' || true)
+# (objdump cuts section names to eight characters)
+sections=$("$objdump" -h "$dll" | awk '{print $2}' | grep -E '^\.(eh_fram|gcc_exce|ctors|dtors|tls)' || true)
 [ -z "$sections" ] || fail "has sections $sections"
 imports=$("$objdump" -p "$dll" | grep -iE '^\s+[0-9a-f]+\s+[0-9]+\s+\S*(printf|scanf)' || true)
 [ -z "$imports" ] || fail "imports $imports"
