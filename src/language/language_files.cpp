@@ -12,6 +12,12 @@ namespace {
 constexpr char kBaseFileBaseName[] = "en";
 constexpr char kLanguageFileSuffix[] = ".json";
 
+// The path of the language file with this base name.
+bool LanguageFilePath(const ByteString& directoryPrefix, const char* baseName, ByteString& path) {
+    return path.Assign(directoryPrefix.c_str(), directoryPrefix.size()) && path.Append(baseName, std::strlen(baseName)) &&
+           path.Append(kLanguageFileSuffix, sizeof kLanguageFileSuffix - 1);
+}
+
 // The text of one candidate code's file; empty when the table has no file
 // for the code.
 bool ReadCandidateText(const ByteString& prefix, const char16_t* code, std::size_t units, ByteString& text) {
@@ -27,11 +33,6 @@ bool ReadCandidateText(const ByteString& prefix, const char16_t* code, std::size
 }
 
 }  // namespace
-
-bool LanguageFilePath(const ByteString& directoryPrefix, const char* baseName, ByteString& path) {
-    return path.Assign(directoryPrefix.c_str(), directoryPrefix.size()) && path.Append(baseName, std::strlen(baseName)) &&
-           path.Append(kLanguageFileSuffix, sizeof kLanguageFileSuffix - 1);
-}
 
 // The separator test looks at the last UTF-16 unit, not at the last byte of a
 // converted form: a trailing byte 0x5C inside a multi-byte character is no

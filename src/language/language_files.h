@@ -17,6 +17,3 @@ bool ReadBaseText(const ByteString& directoryPrefix, ByteString& text);
 // when none has, and always for an empty tag.
 bool ReadLanguageText(const ByteString& directoryPrefix, const char16_t* languageTag, std::size_t units,
                       ByteString& text);
-
-// The path of the language file with this base name.
-bool LanguageFilePath(const ByteString& directoryPrefix, const char* baseName, ByteString& path);
