@@ -67,6 +67,9 @@ public:
             if (name.rfind(kParsePrefix, 0) == 0 && speed != run.counters.end()) parse_.Record(run, speed->second.value / 1e6);
             const auto perCall = run.counters.find("per_GetStr");
             if (perCall != run.counters.end()) lookup_.Record(run, perCall->second.value * 1e9);
+            if (name.rfind("InitOnly/", 0) == 0 || name.rfind("RapidJsonReadAndDom/", 0) == 0) {
+                loading_.Record(run, run.GetAdjustedRealTime());
+            }
         }
     }
 
@@ -74,6 +77,7 @@ public:
         ConsoleReporter::Finalize();
         if (!parse_.Empty()) PrintParseTables();
         if (!lookup_.Empty()) PrintLookupTable();
+        if (!loading_.Empty()) PrintLoadingTable();
     }
 
 private:
@@ -114,7 +118,17 @@ private:
         }
     }
 
-    Figures parse_, lookup_;
+    void PrintLoadingTable() const {
+        std::printf("\nLoading en.json and de.json, ms: Init against RapidJSON (read + DOM)\n%-8s %10s %10s %18s\n",
+                    "keys", "Init", "RapidJSON", "RapidJSON / Init");
+        for (const char* keys : {"100", "1000", "10000", "100000"}) {
+            const double init = loading_.Get(std::string("InitOnly/") + keys);
+            const double rapid = loading_.Get(std::string("RapidJsonReadAndDom/") + keys);
+            std::printf("%-8s %10.3f %10.3f %18.2f\n", keys, init, rapid, init > 0 ? rapid / init : 0.0);
+        }
+    }
+
+    Figures parse_, lookup_, loading_;
 };
 
 }  // namespace

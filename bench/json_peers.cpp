@@ -1,6 +1,8 @@
 #include "json_peers.h"
 
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include <nlohmann/json.hpp>
 #include <rapidjson/document.h>
@@ -73,4 +75,11 @@ const std::vector<JsonParserUnderTest>& JsonParsersUnderTest() {
         {"simdjson DOM", SimdjsonDom, SimdjsonDomCold},
     };
     return parsers;
+}
+
+std::size_t RapidJsonReadFileAndDom(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return RapidJsonDom(text.str());
 }

@@ -21,3 +21,7 @@ struct JsonParserUnderTest {
 // with the index its first lookup builds; then the peers.
 constexpr std::size_t kFirstPeer = 3;
 const std::vector<JsonParserUnderTest>& JsonParsersUnderTest();
+
+// What an installer would do with RapidJSON instead of Init: read the file
+// whole and build its DOM. Returns its member count, 0 when it does not parse.
+std::size_t RapidJsonReadFileAndDom(const std::string& path);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host_simulator.h"
+#include "json_peers.h"
 #include "language_text.h"
 #include "plugin/exports.h"
 
@@ -55,6 +56,28 @@ void InitAndGetEveryKey(benchmark::State& state) {
     SetTimePerGetStr(state, folder.keys.size());
 }
 BENCHMARK(InitAndGetEveryKey)->RangeMultiplier(10)->Range(100, 100000)->Unit(benchmark::kMillisecond);
+
+// Init alone, which reads and parses en.json and de.json, against reading and
+// parsing the same two files with RapidJSON.
+void InitOnly(benchmark::State& state) {
+    const LookupFolder& folder = FolderWithKeys(static_cast<int>(state.range(0)));
+    const std::u16string directory = FromUtf8(folder.path.u8string());
+    HostSimulator host;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(host.CallInit(Init, directory, u"de-DE"));
+        host.Call(Exit);
+    }
+}
+BENCHMARK(InitOnly)->RangeMultiplier(10)->Range(100, 100000)->Unit(benchmark::kMillisecond);
+
+void RapidJsonReadAndDom(benchmark::State& state) {
+    const LookupFolder& folder = FolderWithKeys(static_cast<int>(state.range(0)));
+    const std::string paths[] = {(folder.path / "en.json").string(), (folder.path / "de.json").string()};
+    for (auto _ : state) {
+        for (const std::string& path : paths) benchmark::DoNotOptimize(RapidJsonReadFileAndDom(path));
+    }
+}
+BENCHMARK(RapidJsonReadAndDom)->RangeMultiplier(10)->Range(100, 100000)->Unit(benchmark::kMillisecond);
 
 void GetEveryKey(benchmark::State& state) {
     const LookupFolder& folder = FolderWithKeys(static_cast<int>(state.range(0)));
