@@ -1,31 +1,12 @@
 #include "base/heap.h"
 
-#include <cstdlib>
-
-namespace {
-
-// Plain functions of our own rather than the C runtime's addresses, so the
-// table needs no run-time initialization.
-void* SystemAllocate(std::size_t bytes) { return std::malloc(bytes); }
-void* SystemResize(void* block, std::size_t bytes) { return std::realloc(block, bytes); }
-void SystemRelease(void* block) { std::free(block); }
-
-HeapFunctions heap = {SystemAllocate, SystemResize, SystemRelease};
-
-}  // namespace
+// Constant-initialized: the module runs no constructors of globals.
+HeapFunctions replacedHeap = {nullptr, nullptr, nullptr};
 
 HeapFunctions ReplaceHeap(const HeapFunctions& functions) {
-    const HeapFunctions previous = heap;
-    heap = functions;
+    const HeapFunctions previous = replacedHeap;
+    replacedHeap = functions;
     return previous;
-}
-
-void* HeapAllocate(std::size_t bytes) { return heap.allocate(bytes); }
-
-void* HeapResize(void* block, std::size_t bytes) { return heap.resize(block, bytes); }
-
-void HeapRelease(void* block) {
-    if (block != nullptr) heap.release(block);
 }
 
 bool GrowHeapBlock(void** block, std::size_t* capacity, std::size_t needed, std::size_t unitSize) {
