@@ -1,13 +1,28 @@
 #include "base/heap.h"
 
-// Constant-initialized: the module runs no constructors of globals.
-HeapFunctions replacedHeap = {nullptr, nullptr, nullptr};
+#include <cstdlib>
+
+namespace {
+
+// The C runtime's functions: link-time constants, also in the module (their
+// declarations are no DLL imports), so the table needs no constructor.
+HeapFunctions heap = {std::malloc, std::realloc, std::free};
+
+}  // namespace
 
 HeapFunctions ReplaceHeap(const HeapFunctions& functions) {
-    const HeapFunctions previous = replacedHeap;
-    replacedHeap = functions;
+    const HeapFunctions previous = heap;
+    heap = functions;
     return previous;
 }
+
+// Out of line on purpose: inlined into the parser's loops, the calls made
+// parsing measurably slower.
+void* HeapAllocate(std::size_t bytes) { return heap.allocate(bytes); }
+
+void* HeapResize(void* block, std::size_t bytes) { return heap.resize(block, bytes); }
+
+void HeapRelease(void* block) { heap.release(block); }
 
 bool GrowHeapBlock(void** block, std::size_t* capacity, std::size_t needed, std::size_t unitSize) {
     if (needed <= *capacity) return true;

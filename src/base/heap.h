@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdlib>
 
 struct HeapFunctions {
     void* (*allocate)(std::size_t bytes);
@@ -12,29 +11,12 @@ struct HeapFunctions {
     void (*release)(void* block);
 };
 
-// Puts functions in place and returns the ones they replace; all null stands
-// for the C runtime's own.
+// Puts functions in place and returns the ones they replace.
 HeapFunctions ReplaceHeap(const HeapFunctions& functions);
 
-// Null members: the C runtime's. A parse allocates per value and per string,
-// so the usual case is one test and a direct call, inlined at every caller.
-extern HeapFunctions replacedHeap;
-
-inline void* HeapAllocate(std::size_t bytes) {
-    return replacedHeap.allocate != nullptr ? replacedHeap.allocate(bytes) : std::malloc(bytes);
-}
-inline void* HeapResize(void* block, std::size_t bytes) {
-    return replacedHeap.resize != nullptr ? replacedHeap.resize(block, bytes) : std::realloc(block, bytes);
-}
-// A null block is fine, and costs no call.
-inline void HeapRelease(void* block) {
-    if (block == nullptr) return;
-    if (replacedHeap.release != nullptr) {
-        replacedHeap.release(block);
-    } else {
-        std::free(block);
-    }
-}
+void* HeapAllocate(std::size_t bytes);
+void* HeapResize(void* block, std::size_t bytes);
+void HeapRelease(void* block);  // a null block is fine
 
 // Makes *block hold at least needed units of unitSize bytes, growing it
 // geometrically; false (block and capacity unchanged) when memory runs out or
