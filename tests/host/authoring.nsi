@@ -1,0 +1,185 @@
+; The authoring macros of Parlune.nsh in a real installer and uninstaller.
+; Every run appends what it saw to results.txt beside the installer, under the
+; label given by /RUN=. With -DGUI the installer is not silent: .onInit shows
+; the language dialog, records the choice and quits.
+Unicode true
+Target ${TARGET}
+!addplugindir /${TARGET} "${PLUGINDIR}"
+
+!define PARLUNE_REGISTRY_ROOT HKCU
+!define PARLUNE_REGISTRY_KEY "Software\Parlune authoring test"
+!define PARLUNE_REGISTRY_VALUENAME "Language"
+!define PARLUNE_CUSTOMFUNCTION_INSTSUCCESS RecordSuccess
+!include Parlune.nsh
+
+Name "Parlune authoring test"
+OutFile "${OUTFILE}"
+RequestExecutionLevel user
+!ifdef GUI
+  SilentInstall normal
+!else
+  SilentInstall silent
+!endif
+
+${ParluneText} Greeting
+${ParluneText} Farewell
+Var out
+Var run
+
+!macro Open
+  ${GetParameters} $0
+  ${GetOptions} $0 "/RUN=" $run
+  FileOpen $out "$EXEDIR\results.txt" a
+  FileSeek $out 0 END
+!macroend
+
+!macro Record LABEL VALUE
+  FileWriteUTF16LE $out "$run ${LABEL}=${VALUE}$\r$\n"
+!macroend
+
+; Every register gets its own name; CheckRegisters records the ones a macro
+; changed.
+!macro MarkRegisters
+  !insertmacro MarkTen 0 1 2 3 4 5 6 7 8 9
+  !insertmacro MarkTen R0 R1 R2 R3 R4 R5 R6 R7 R8 R9
+!macroend
+!macro MarkTen A B C D E F G H I J
+  StrCpy $${A} "${A}"
+  StrCpy $${B} "${B}"
+  StrCpy $${C} "${C}"
+  StrCpy $${D} "${D}"
+  StrCpy $${E} "${E}"
+  StrCpy $${F} "${F}"
+  StrCpy $${G} "${G}"
+  StrCpy $${H} "${H}"
+  StrCpy $${I} "${I}"
+  StrCpy $${J} "${J}"
+!macroend
+Var changed
+!macro CheckOne REGISTER
+  StrCmp $${REGISTER} "${REGISTER}" +2
+  StrCpy $changed "$changed ${REGISTER}"
+!macroend
+!macro CheckRegisters LABEL EXCEPT
+  StrCpy $changed ""
+  !insertmacro CheckOne 0
+  !insertmacro CheckOne 1
+  !insertmacro CheckOne 2
+  !insertmacro CheckOne 3
+  !insertmacro CheckOne 4
+  !insertmacro CheckOne 5
+  !insertmacro CheckOne 6
+  !insertmacro CheckOne 7
+  !insertmacro CheckOne 8
+  !insertmacro CheckOne 9
+  !insertmacro CheckOne R0
+  !insertmacro CheckOne R1
+  !insertmacro CheckOne R2
+  !insertmacro CheckOne R3
+  !insertmacro CheckOne R4
+  !insertmacro CheckOne R5
+  !insertmacro CheckOne R6
+  !insertmacro CheckOne R7
+  !insertmacro CheckOne R8
+  !insertmacro CheckOne R9
+  !insertmacro Record "${LABEL}" "[$changed] expected [${EXCEPT}]"
+!macroend
+
+; What InitLanguage chose and loaded.
+!macro RecordLanguage HANDLE
+  ${ParluneLoadedLanguage} $1
+  !insertmacro Record "loaded" "[$1] LANGUAGE=$LANGUAGE handle-set=${HANDLE}"
+  !insertmacro Record "texts" "$Greeting | $Farewell"
+!macroend
+
+!macro InitAndRecord
+  !insertmacro Open
+  StrCpy $LANGUAGE 1033
+  !insertmacro MarkRegisters
+  ${ParluneInitLanguage} "languages\authoring" $R5
+  StrCpy $R4 "0"
+  StrCmp $R5 "0" +2
+  StrCpy $R4 "1"
+  StrCpy $R5 "R5"
+  !insertmacro CheckRegisters "registers" " R4"
+  !insertmacro RecordLanguage $R4
+!macroend
+
+!macro FormatCase TEXT NAME VALUE
+  StrCpy $2 "${TEXT}"
+  ${ParluneFormat} $2 "${NAME}" "${VALUE}"
+  !insertmacro Record "format" "${TEXT} -> $2"
+!macroend
+
+!macro IdCase TAG
+  ${ParluneLanguageId} "${TAG}" $2
+  !insertmacro Record "id" "${TAG} -> $2"
+!macroend
+
+!macro TagCase ID
+  ${ParluneLanguageTag} "${ID}" $2
+  !insertmacro Record "tag" "${ID} -> $2"
+!macroend
+
+Function .onInit
+  !insertmacro InitAndRecord
+  !ifdef GUI
+    FileClose $out
+    Quit
+  !endif
+FunctionEnd
+
+Section
+  StrCmp $run "bridge" 0 done
+  !insertmacro IdCase "de"
+  !insertmacro IdCase "DE-at"
+  !insertmacro IdCase "sr-Latn-RS"
+  !insertmacro IdCase "zh-tw"
+  !insertmacro IdCase "en-GB"
+  !insertmacro IdCase "es-419"
+  !insertmacro IdCase "fil"
+  !insertmacro IdCase "xx"
+  !insertmacro IdCase ""
+  !insertmacro TagCase "1031"
+  !insertmacro TagCase "2074"
+  !insertmacro TagCase "9242"
+  !insertmacro TagCase "1033"
+  !insertmacro TagCase "2057"
+  !insertmacro TagCase "3082"
+  !insertmacro TagCase "5124"
+  !insertmacro TagCase "103"
+  !insertmacro TagCase "4242"
+
+  !insertmacro FormatCase "Install {{APP}} into {{INSTDIR}}" "APP" "Parlune"
+  !insertmacro FormatCase "{{APP}}{{APP}}, {{app}} and {{APP}" "APP" "x"
+  !insertmacro FormatCase "{{APP}} stays {{APP}}" "APP" "{{APP}}!"
+  !insertmacro FormatCase "cost: {{PRICE}}" "PRICE" "$$5 C:\new\{{X}}"
+  !insertmacro FormatCase "{{{{APP}}}}" "APP" "A"
+  !insertmacro FormatCase "" "APP" "x"
+  !insertmacro MarkRegisters
+  ${ParluneFormat} $R3 "R3" "three"
+  ${ParluneLanguageId} "de" $R8
+  ${ParluneLanguageTag} "1031" $1
+  ${ParluneChooseLanguage} $9
+  StrCpy $R3 "R3"
+  StrCpy $R8 "R8"
+  StrCpy $1 "1"
+  StrCpy $9 "9"
+  !insertmacro CheckRegisters "registers" ""
+  done:
+  WriteUninstaller "$EXEDIR\uninstall.exe"
+SectionEnd
+
+Function RecordSuccess
+  ReadRegStr $0 HKCU "${PARLUNE_REGISTRY_KEY}" "${PARLUNE_REGISTRY_VALUENAME}"
+  !insertmacro Record "remembered" "$0"
+  FileClose $out
+FunctionEnd
+
+Function un.onInit
+  !insertmacro InitAndRecord
+  FileClose $out
+FunctionEnd
+
+Section "Uninstall"
+SectionEnd
