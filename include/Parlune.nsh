@@ -431,6 +431,7 @@
     Pop $3
     ${IfThen} $3 == "" ${|} StrCpy $3 "${PARLUNE_LANGDLL_INFO}" ${|}
 
+    Push "<parlune>"  ; below LangDLL's arguments, in case it cannot show itself
     Push ""  ; ends LangDLL's list
     StrCpy $0 0
     StrCpy $R0 "list"
@@ -441,10 +442,9 @@
     ${If} $0 < 2
       ; nothing to choose from: take the list off the stack again
       IntOp $0 $0 * 2
-      ${DoWhile} $0 >= 0
+      ${Do}
         Pop $1
-        IntOp $0 $0 - 1
-      ${Loop}
+      ${LoopUntil} $1 == "<parlune>"
     ${Else}
       Push "A"
       Push $3
@@ -458,9 +458,14 @@
       ${If} $R4 == "cancel"
         Quit
       ${EndIf}
+      ${If} $R4 != "<parlune>"
+        ${Do}
+          Pop $1
+        ${LoopUntil} $1 == "<parlune>"
+      ${EndIf}
       StrCpy $R0 "index"
       ${CallArtificialFunction} _ParluneTable_
-      StrCpy $Parlune.Result $R6
+      ${IfThen} $R6 != "" ${|} StrCpy $Parlune.Result $R6 ${|}
     ${EndIf}
   ${EndIf}
   !insertmacro _ParlunePopRegisters

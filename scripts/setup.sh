@@ -4,7 +4,8 @@
 #   - native build and tests: CMake, Ninja, g++, clang with its sanitizer runtime, GoogleTest
 #   - Windows DLLs: mingw-w64 for i686 and x86-64
 #   - real-host tests: NSIS, Wine (64- and 32-bit), qemu-user for 32-bit
-#     programs, Xvfb, and the locales the tests give Wine as LANG
+#     programs, Xvfb with xdotool to answer dialogs, and the locales the
+#     tests give Wine as LANG
 set -euo pipefail
 
 run_as_root=()
@@ -14,7 +15,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev binutils
   rapidjson-dev nlohmann-json3-dev libsimdjson-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  nsis wine wine64 wine32:i386 qemu-user-static xvfb xauth locales
+  nsis wine wine64 wine32:i386 qemu-user-static xvfb xauth xdotool locales
 )
 locales=("ja_JP.UTF-8 UTF-8" "en_GB.UTF-8 UTF-8" "fr_CA.UTF-8 UTF-8" "sr_RS@latin UTF-8"
          "de_DE.UTF-8 UTF-8" "en_US.UTF-8 UTF-8")

@@ -95,6 +95,9 @@ Var changed
 !macro InitAndRecord
   !insertmacro Open
   StrCpy $LANGUAGE 1033
+  !ifdef GUI
+    !insertmacro Record "started" ""
+  !endif
   !insertmacro MarkRegisters
   ${ParluneInitLanguage} "languages\authoring" $R5
   StrCpy $R4 "0"

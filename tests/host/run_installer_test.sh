@@ -3,14 +3,17 @@
 # runs it under Wine and compares what the plug-in answered with the expected
 # texts.
 #
-#   run_installer_test.sh silent|macros|gui x86|x64 PLUGIN_DIR WORK_DIR PREFIX_ROOT [LOCALE=NO_TAG_GREETING ...]
+#   run_installer_test.sh silent|macros|gui|authoring|dialog x86|x64 PLUGIN_DIR WORK_DIR PREFIX_ROOT [LOCALE=NO_TAG_GREETING ...]
 #
 # The silent installer runs once per LOCALE, with Wine's LANG set to it; the
 # expected no-tag greeting is the text after "=". The macros installer runs
-# once and then its uninstaller; the GUI installer runs once under Xvfb.
+# once and then its uninstaller; the GUI installer runs once under Xvfb. The
+# authoring installer runs a sequence of silent installs and an uninstall that
+# share one remembered language (on x86 only its last run); the dialog build
+# of it shows the language dialog under Xvfb, answered by key presses.
 set -euo pipefail
 
-kind=$1 target=$2 plugin_dir=$3 work=$4 prefix_root=$5
+kind=$1 target=$2 plugin_dir=$(realpath "$3") work=$4 prefix_root=$5
 shift 5
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -31,6 +34,7 @@ unset LC_ALL LC_MESSAGES LANGUAGE
 # The folders the scenarios read, some under names outside every ANSI code page.
 rm -rf "$work" && mkdir -p "$work"
 cp -r "$here/languages/lang" "$here/languages/lang-cyrillic" "$here/languages/other" "$work/"
+cp -r "$here/languages" "$work/languages"
 cp -r "$here/languages/greek" "$work/Ελληνικά"
 cp -r "$here/languages/table" "$work/資料表"
 mkdir -p "$work/long"
@@ -40,8 +44,12 @@ mkdir -p "$work/long"
 } > "$work/long/en.json"
 
 exe=$work/$kind-$target.exe
+script=$kind defines=()
+if [ "$kind" = dialog ]; then script=authoring defines=(-DGUI); fi
+# The installer packs its language files from its own folder.
+cp "$here/$script.nsi" "$work/"
 makensis -V2 -INPUTCHARSET UTF8 "-X!addincludedir $here/../../include" -DTARGET="$nsis_target" \
-  -DPLUGINDIR="$plugin_dir" -DOUTFILE="$exe" "$here/$kind.nsi"
+  -DPLUGINDIR="$plugin_dir" -DOUTFILE="$exe" "${defines[@]}" "$work/$script.nsi"
 
 # Wine reads the results file back as UTF-16; diff compares it as UTF-8.
 compare() {
@@ -65,8 +73,65 @@ run_wine() {
   echo "ran in $((SECONDS - started)) s"
 }
 
+# Waits for the Wine server as well: a GUI run under a new Xvfb display
+# cannot show windows through a server started without one.
+forget_language() {
+  "$wine_loader" reg delete 'HKCU\Software\Parlune authoring test' /f >/dev/null 2>&1 || true
+  /usr/lib/wine/wineserver -w
+}
+
+# Starts the installer with /RUN=$2, waits for the dialog titled $1, sends it
+# the keys that follow, and waits for the installer to end. Runs inside
+# xvfb-run.
+answer_dialog() {
+  local title=$1 label=$2; shift 2
+  "$wine_loader" "$exe" "/RUN=$label" & local installer=$!
+  local window
+  window=$(timeout 120 xdotool search --sync --name "^$title\$" | head -1)
+  if [ -z "$window" ]; then echo "no dialog titled $title" >&2; kill $installer; return 1; fi
+  sleep 1
+  xdotool key --window "$window" "$@" 2>/dev/null
+  wait $installer || true
+}
+export exe wine_loader
+
 status=0
-if [ "$kind" = silent ]; then
+if [ "$kind" = authoring ]; then
+  rm -f "$work/results.txt"
+  forget_language
+  uninstaller=(/S /RUN=un "_?=Z:$(tr / '\\' <<<"$work")")
+  if [ "$target" = x86 ]; then
+    runs=("de_DE.UTF-8 /S /LANG=sr-Latn-RS /RUN=bridge")
+    grep '^bridge ' "$here/authoring.expected" > "$work/expected.txt"
+  else
+    runs=("de_DE.UTF-8 /S /RUN=ui" "ja_JP.UTF-8 /S /RUN=registry" "de_DE.UTF-8 /S /LANG=ja /RUN=option" "uninstall"
+          "de_DE.UTF-8 /S /LANG=ko /RUN=broken" "de_DE.UTF-8 /S /LANG=it /RUN=missing"
+          "de_DE.UTF-8 /S /LANG=1041 /RUN=id" "de_DE.UTF-8 /S /LANG=sr-Latn-RS /RUN=bridge")
+    cp "$here/authoring.expected" "$work/expected.txt"
+  fi
+  for run in "${runs[@]}"; do
+    echo "== $run"
+    if [ "$run" = uninstall ]; then
+      LANG=de_DE.UTF-8 run_wine "$wine_loader" "$work/uninstall.exe" "${uninstaller[@]}" || status=1
+    else
+      read -r locale args <<<"$run"
+      # shellcheck disable=SC2086
+      LANG=$locale run_wine "$wine_loader" "$exe" $args || status=1
+    fi
+  done
+  compare "$work/results.txt" "$work/expected.txt" || status=1
+elif [ "$kind" = dialog ]; then
+  rm -f "$work/results.txt"
+  # Return takes the preselected language (the user's, de), "S" then Return
+  # picks Srpski (latinica), Escape cancels: the installer quits before
+  # recording anything.
+  for run in "preselected Return" "chosen S Return" "cancelled Escape"; do
+    forget_language
+    echo "== $run"
+    LANG=de_DE.UTF-8 xvfb-run -a bash -c "$(declare -f answer_dialog); answer_dialog Installationssprache $run" || status=1
+  done
+  compare "$work/results.txt" "$here/dialog.expected" || status=1
+elif [ "$kind" = silent ]; then
   [ $# -gt 0 ] || set -- "en_US.UTF-8=Hello"
   for pair in "$@"; do
     locale=${pair%%=*} greeting=${pair#*=}
