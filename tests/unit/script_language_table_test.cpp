@@ -1,0 +1,58 @@
+// The installer scripts' table of language files (include/ParluneLanguages.nsh)
+// against the plug-in's own code table.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "language/language_code_table.h"
+
+namespace {
+
+struct ScriptRow {
+    std::string tag, name, ids, nsisLanguage;
+};
+
+std::vector<ScriptRow> ReadScriptRows() {
+    std::ifstream file(PARLUNE_SCRIPT_LANGUAGES);
+    std::vector<ScriptRow> rows;
+    const std::regex row(R"re(^\s*!insertmacro \$\{ROW\} (\S+)\s+"([^"]*)" "([^"]*)" (\S+)\s*$)re");
+    for (std::string line; std::getline(file, line);) {
+        std::smatch m;
+        if (std::regex_match(line, m, row)) rows.push_back({m[1], m[2], m[3], m[4]});
+    }
+    return rows;
+}
+
+TEST(ScriptLanguageTable, HoldsEveryLanguageFileOnceWithNameAndIds) {
+    std::set<std::string> fileNames;
+    for (const LanguageCodeRow& row : LanguageCodeRows()) fileNames.insert(row.baseName);
+
+    const std::vector<ScriptRow> rows = ReadScriptRows();
+    std::set<std::string> scriptTags;
+    std::map<std::string, std::string> firstTagOfId;
+    for (const ScriptRow& row : rows) {
+        EXPECT_TRUE(scriptTags.insert(row.tag).second) << row.tag << " twice";
+        EXPECT_FALSE(row.name.empty()) << row.tag;
+        EXPECT_TRUE(std::regex_match(row.ids, std::regex("([0-9]+( [0-9]+)*)?"))) << row.tag << ": " << row.ids;
+        EXPECT_EQ(row.ids.empty(), row.nsisLanguage == "-") << row.tag << ": an NSIS language and an id go together";
+        // An id that several rows share reads back as the first of them, which
+        // must be the general tag of the others (1033 is en, not en-gb).
+        std::istringstream ids(row.ids);
+        for (std::string id; ids >> id;) {
+            auto known = firstTagOfId.emplace(id, row.tag);
+            if (!known.second) {
+                EXPECT_EQ(row.tag.rfind(known.first->second + "-", 0), 0u)
+                    << id << " reads back as " << known.first->second << ", not as " << row.tag;
+            }
+        }
+    }
+    EXPECT_EQ(scriptTags, fileNames);
+}
+
+}  // namespace
