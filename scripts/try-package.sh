@@ -46,7 +46,9 @@ for run in "$@"; do
     echo "the installer wrote no ReadMe.txt" >&2
     exit 1
   fi
-  iconv -f UTF-16 -t UTF-8 "$install_dir/ReadMe.txt" | tr -d '\r'
+  # The texts name the folder they were installed in; it differs per run.
+  iconv -f UTF-16 -t UTF-8 "$install_dir/ReadMe.txt" | tr -d '\r' |
+    sed "s|$(windows_path "$install_dir" | sed 's|\\|\\\\|g')|<install folder>|g"
   LANG=$locale WINEPREFIX=$prefix_root/$target timeout 900 "$wine_loader" "$install_dir/Uninstall.exe" /S "_?=$(windows_path "$install_dir")"
   if [ -e "$install_dir/ReadMe.txt" ]; then
     echo "the uninstaller left ReadMe.txt behind" >&2

@@ -1,15 +1,17 @@
 ; Parlune example: a Modern UI installer whose visible texts come from the JSON
-; files in the languages folder. Translators edit those files; this script
-; never changes for a new language.
+; files in the languages folder. A new language is a new file there; NSIS's
+; own texts (buttons) follow for every language NSIS knows.
 ;
 ; Build:   makensis Example.nsi     (add -XTarget amd64-unicode for 64-bit,
 ;          -DOUTFILE=path to name the installer)
-; Options: /LANG=tag  picks the language (for example /LANG=de-DE) instead
-;          of the user's preferred UI language.
+; Options: /LANG=tag  picks the language (for example /LANG=de-DE) without
+;          asking; so does the language remembered from the last install.
 Unicode true
 
+!define PARLUNE_REGISTRY_ROOT HKCU
+!define PARLUNE_REGISTRY_KEY "Software\Parlune Example"
+!define PARLUNE_REGISTRY_VALUENAME "Language"
 !include MUI2.nsh
-!include FileFunc.nsh
 !include Parlune.nsh
 
 Name "Parlune Example"
@@ -21,22 +23,25 @@ OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Parlune Example"
 RequestExecutionLevel user
 
-; The texts, filled from the language files in .onInit and un.onInit.
-Var Caption
-Var WelcomeTitle
-Var WelcomeText
-Var ComponentsTitle
-Var ComponentsSubtitle
-Var DirectoryTitle
-Var DirectorySubtitle
-Var InstallingTitle
-Var InstallingSubtitle
-Var ProgramDescription
-Var ShortcutDescription
-Var FinishTitle
-Var FinishText
-Var UninstallTitle
-Var UninstallSubtitle
+; One line per text: the variable and the key in the language files.
+${ParluneText} Caption
+${ParluneText} WelcomeTitle
+${ParluneText} WelcomeText
+${ParluneText} ComponentsTitle
+${ParluneText} ComponentsSubtitle
+${ParluneText} DirectoryTitle
+${ParluneText} DirectorySubtitle
+${ParluneText} InstallingTitle
+${ParluneText} InstallingSubtitle
+${ParluneText} ProgramSection
+${ParluneText} ProgramDescription
+${ParluneText} ShortcutSection
+${ParluneText} ShortcutDescription
+${ParluneText} FinishTitle
+${ParluneText} FinishText
+${ParluneText} UninstallTitle
+${ParluneText} UninstallSubtitle
+${ParluneText} ReadMe
 
 !define MUI_WELCOMEPAGE_TITLE "$WelcomeTitle"
 !define MUI_WELCOMEPAGE_TEXT "$WelcomeText"
@@ -63,66 +68,23 @@ Var UninstallSubtitle
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
-; NSIS's own texts (buttons and the like) for the languages the example ships;
-; each language file names its language by "NsisLanguageId".
-!insertmacro MUI_LANGUAGE "English"
-!insertmacro MUI_LANGUAGE "German"
-!insertmacro MUI_LANGUAGE "French"
-!insertmacro MUI_LANGUAGE "SpanishInternational"
-!insertmacro MUI_LANGUAGE "PortugueseBR"
-!insertmacro MUI_LANGUAGE "Japanese"
-!insertmacro MUI_LANGUAGE "SimpChinese"
-!insertmacro MUI_LANGUAGE "Arabic"
-!insertmacro MUI_LANGUAGE "SerbianLatin"
-
-; Loads the language files packed into the installer and reads the texts.
-!macro LoadTexts UN
-  Function ${UN}LoadTexts
-    ${GetParameters} $0
-    ClearErrors
-    ${GetOptions} $0 "/LANG=" $1
-    ${If} ${Errors}
-      StrCpy $1 ""  ; the user's preferred UI language
-    ${EndIf}
-    ${ParluneInitPacked} "languages" $1 $0
-
-    ${ParluneGetStr} "NsisLanguageId" $LANGUAGE
-    ${ParluneGetStr} "Caption" $Caption
-    ${ParluneGetStr} "WelcomeTitle" $WelcomeTitle
-    ${ParluneGetStr} "WelcomeText" $WelcomeText
-    ${ParluneGetStr} "ComponentsTitle" $ComponentsTitle
-    ${ParluneGetStr} "ComponentsSubtitle" $ComponentsSubtitle
-    ${ParluneGetStr} "DirectoryTitle" $DirectoryTitle
-    ${ParluneGetStr} "DirectorySubtitle" $DirectorySubtitle
-    ${ParluneGetStr} "InstallingTitle" $InstallingTitle
-    ${ParluneGetStr} "InstallingSubtitle" $InstallingSubtitle
-    ${ParluneGetStr} "ProgramDescription" $ProgramDescription
-    ${ParluneGetStr} "ShortcutDescription" $ShortcutDescription
-    ${ParluneGetStr} "FinishTitle" $FinishTitle
-    ${ParluneGetStr} "FinishText" $FinishText
-    ${ParluneGetStr} "UninstallTitle" $UninstallTitle
-    ${ParluneGetStr} "UninstallSubtitle" $UninstallSubtitle
-  FunctionEnd
-!macroend
-!insertmacro LoadTexts ""
-!insertmacro LoadTexts "un."
+${ParluneMuiLanguages} "languages"
 
 Section "Program" SecProgram
+  ; The folder is known only now, after the directory page.
+  ${ParluneFormat} $FinishText "INSTDIR" "$INSTDIR"
   SetOutPath "$INSTDIR"
-  ${ParluneGetStr} "ReadMe" $0
-  ${ParluneGetStr} "ProgramSection" $1
   ; The read-me is UTF-16 with a byte-order mark, so every script shows.
-  FileOpen $2 "$INSTDIR\ReadMe.txt" w
-  FileWriteWord $2 0xFEFF
-  FileWriteUTF16LE $2 "$Caption$\r$\n$WelcomeTitle$\r$\n$1$\r$\n$FinishText$\r$\n$\r$\n$0$\r$\n"
-  FileClose $2
+  FileOpen $0 "$INSTDIR\ReadMe.txt" w
+  FileWriteWord $0 0xFEFF
+  FileWriteUTF16LE $0 "$Caption$\r$\n$WelcomeTitle$\r$\n$ProgramSection$\r$\n$FinishText$\r$\n$\r$\n$ReadMe$\r$\n"
+  FileClose $0
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 SectionEnd
 
 Section "Shortcut" SecShortcut
-  ${ParluneGetStr} "ShortcutSection" $0
   CreateDirectory "$SMPROGRAMS\Parlune Example"
-  CreateShortcut "$SMPROGRAMS\Parlune Example\$0.lnk" "$INSTDIR\ReadMe.txt"
+  CreateShortcut "$SMPROGRAMS\Parlune Example\$ShortcutSection.lnk" "$INSTDIR\ReadMe.txt"
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
@@ -130,31 +92,21 @@ SectionEnd
   !insertmacro MUI_DESCRIPTION_TEXT ${SecShortcut} $ShortcutDescription
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
-Function .onInit
-  Call LoadTexts
-  ; Section names are texts too.
-  ${ParluneGetStr} "ProgramSection" $0
-  SectionSetText ${SecProgram} $0
-  SectionSetFlags ${SecProgram} ${SF_SELECTED}|${SF_RO}
-  ${ParluneGetStr} "ShortcutSection" $0
-  SectionSetText ${SecShortcut} $0
-FunctionEnd
-
-Function .onGUIEnd
-  ${ParluneExit}
-FunctionEnd
-
 Section "Uninstall"
   RMDir /r "$SMPROGRAMS\Parlune Example"
   Delete "$INSTDIR\ReadMe.txt"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
+  DeleteRegKey HKCU "Software\Parlune Example"
 SectionEnd
 
-Function un.onInit
-  Call un.LoadTexts
+Function .onInit
+  ${ParluneInitLanguage} "languages" $0
+  SectionSetText ${SecProgram} $ProgramSection
+  SectionSetFlags ${SecProgram} ${SF_SELECTED}|${SF_RO}
+  SectionSetText ${SecShortcut} $ShortcutSection
 FunctionEnd
 
-Function un.onGUIEnd
-  ${ParluneExit}
+Function un.onInit
+  ${ParluneInitLanguage} "languages" $0
 FunctionEnd
