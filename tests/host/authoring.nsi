@@ -25,6 +25,7 @@ ${ParluneText} Greeting
 ${ParluneText} Farewell
 Var out
 Var run
+Var handle
 
 !macro Open
   ${GetParameters} $0
@@ -37,8 +38,9 @@ Var run
   FileWriteUTF16LE $out "$run ${LABEL}=${VALUE}$\r$\n"
 !macroend
 
-; Every register gets its own name; CheckRegisters records the ones a macro
-; changed.
+; Every register gets its own name; CheckRegisters records whether a macro
+; left them so.
+!define REGISTERS "$0 $1 $2 $3 $4 $5 $6 $7 $8 $9 $R0 $R1 $R2 $R3 $R4 $R5 $R6 $R7 $R8 $R9"
 !macro MarkRegisters
   !insertmacro MarkTen 0 1 2 3 4 5 6 7 8 9
   !insertmacro MarkTen R0 R1 R2 R3 R4 R5 R6 R7 R8 R9
@@ -55,40 +57,18 @@ Var run
   StrCpy $${I} "${I}"
   StrCpy $${J} "${J}"
 !macroend
-Var changed
-!macro CheckOne REGISTER
-  StrCmp $${REGISTER} "${REGISTER}" +2
-  StrCpy $changed "$changed ${REGISTER}"
-!macroend
-!macro CheckRegisters LABEL EXCEPT
-  StrCpy $changed ""
-  !insertmacro CheckOne 0
-  !insertmacro CheckOne 1
-  !insertmacro CheckOne 2
-  !insertmacro CheckOne 3
-  !insertmacro CheckOne 4
-  !insertmacro CheckOne 5
-  !insertmacro CheckOne 6
-  !insertmacro CheckOne 7
-  !insertmacro CheckOne 8
-  !insertmacro CheckOne 9
-  !insertmacro CheckOne R0
-  !insertmacro CheckOne R1
-  !insertmacro CheckOne R2
-  !insertmacro CheckOne R3
-  !insertmacro CheckOne R4
-  !insertmacro CheckOne R5
-  !insertmacro CheckOne R6
-  !insertmacro CheckOne R7
-  !insertmacro CheckOne R8
-  !insertmacro CheckOne R9
-  !insertmacro Record "${LABEL}" "[$changed] expected [${EXCEPT}]"
+!macro CheckRegisters
+  ${If} "${REGISTERS}" S== "0 1 2 3 4 5 6 7 8 9 R0 R1 R2 R3 R4 R5 R6 R7 R8 R9"
+    !insertmacro Record "registers" "kept"
+  ${Else}
+    !insertmacro Record "registers" "changed: ${REGISTERS}"
+  ${EndIf}
 !macroend
 
 ; What InitLanguage chose and loaded.
 !macro RecordLanguage HANDLE
   ${ParluneLoadedLanguage} $1
-  !insertmacro Record "loaded" "[$1] LANGUAGE=$LANGUAGE handle-set=${HANDLE}"
+  !insertmacro Record "loaded" "[$1] LANGUAGE=$LANGUAGE handle=${HANDLE}"
   !insertmacro Record "texts" "$Greeting | $Farewell"
 !macroend
 
@@ -99,13 +79,11 @@ Var changed
     !insertmacro Record "started" ""
   !endif
   !insertmacro MarkRegisters
-  ${ParluneInitLanguage} "languages\authoring" $R5
-  StrCpy $R4 "0"
-  StrCmp $R5 "0" +2
-  StrCpy $R4 "1"
-  StrCpy $R5 "R5"
-  !insertmacro CheckRegisters "registers" " R4"
-  !insertmacro RecordLanguage $R4
+  ${ParluneInitLanguage} "languages\authoring" $handle
+  !insertmacro CheckRegisters
+  StrCmp $handle "0" +2
+  StrCpy $handle "set"
+  !insertmacro RecordLanguage $handle
 !macroend
 
 !macro FormatCase TEXT NAME VALUE
@@ -168,7 +146,7 @@ Section
   StrCpy $R8 "R8"
   StrCpy $1 "1"
   StrCpy $9 "9"
-  !insertmacro CheckRegisters "registers" ""
+  !insertmacro CheckRegisters
   done:
   WriteUninstaller "$EXEDIR\uninstall.exe"
 SectionEnd
