@@ -124,25 +124,83 @@
 ; ---- Declared texts ----
 
 !define /ifndef _PARLUNE_TEXTS 0
+!define PARLUNE_MAX_TEXTS 999  ; what the blocks of ParluneLoadTexts cover
 
 !macro ParluneText NAME
   Var ${NAME}
   !define /redef /math _PARLUNE_TEXTS ${_PARLUNE_TEXTS} + 1
   !define _PARLUNE_TEXT_${_PARLUNE_TEXTS} ${NAME}
+  !if ${_PARLUNE_TEXTS} > ${PARLUNE_MAX_TEXTS}
+    !error "Parlune.nsh reads at most ${PARLUNE_MAX_TEXTS} declared texts"
+  !endif
 !macroend
 
-; Unrolled at compile time: two instructions per text, no loop at run time.
-!macro _ParluneLoadTextsFrom INDEX
-  !if ${INDEX} <= ${_PARLUNE_TEXTS}
-    Parlune::GetStr "${_PARLUNE_TEXT_${INDEX}}"
-    Pop $${_PARLUNE_TEXT_${INDEX}}
-    !define /redef /math _PARLUNE_NEXT_TEXT ${INDEX} + 1
-    !insertmacro _ParluneLoadTextsFrom ${_PARLUNE_NEXT_TEXT}
+; Unrolled at compile time, with no loop at run time. NSIS nests at most 50
+; macros, so the texts go in blocks of a hundred and of ten rather than one
+; level per text.
+; Every plug-in call site also carries the code that extracts the plug-in:
+; through one shared call, a text costs three instructions instead of six.
+!macro _ParluneGetStr_
+  Parlune::GetStr
+!macroend
+
+!macro _ParluneLoadText INDEX
+  Push "${_PARLUNE_TEXT_${INDEX}}"
+  ${CallArtificialFunction} _ParluneGetStr_
+  Pop $${_PARLUNE_TEXT_${INDEX}}
+!macroend
+
+!macro _ParluneLoadTextAt BASE OFFSET
+  !define /redef /math _PARLUNE_TEXT_INDEX ${BASE} + ${OFFSET}
+  !if ${_PARLUNE_TEXT_INDEX} > 0
+  !if ${_PARLUNE_TEXT_INDEX} <= ${_PARLUNE_TEXTS}
+    !insertmacro _ParluneLoadText ${_PARLUNE_TEXT_INDEX}
+  !endif
+  !endif
+!macroend
+
+!macro _ParluneLoadTenAt BASE OFFSET
+  !define /redef /math _PARLUNE_TEN ${BASE} + ${OFFSET}
+  !if ${_PARLUNE_TEN} <= ${_PARLUNE_TEXTS}
+    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 0
+    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 1
+    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 2
+    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 3
+    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 4
+    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 5
+    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 6
+    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 7
+    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 8
+    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 9
+  !endif
+!macroend
+
+!macro _ParluneLoadHundredAt BASE
+  !if ${BASE} <= ${_PARLUNE_TEXTS}
+    !insertmacro _ParluneLoadTenAt ${BASE} 0
+    !insertmacro _ParluneLoadTenAt ${BASE} 10
+    !insertmacro _ParluneLoadTenAt ${BASE} 20
+    !insertmacro _ParluneLoadTenAt ${BASE} 30
+    !insertmacro _ParluneLoadTenAt ${BASE} 40
+    !insertmacro _ParluneLoadTenAt ${BASE} 50
+    !insertmacro _ParluneLoadTenAt ${BASE} 60
+    !insertmacro _ParluneLoadTenAt ${BASE} 70
+    !insertmacro _ParluneLoadTenAt ${BASE} 80
+    !insertmacro _ParluneLoadTenAt ${BASE} 90
   !endif
 !macroend
 
 !macro ParluneLoadTexts
-  !insertmacro _ParluneLoadTextsFrom 1
+  !insertmacro _ParluneLoadHundredAt 0
+  !insertmacro _ParluneLoadHundredAt 100
+  !insertmacro _ParluneLoadHundredAt 200
+  !insertmacro _ParluneLoadHundredAt 300
+  !insertmacro _ParluneLoadHundredAt 400
+  !insertmacro _ParluneLoadHundredAt 500
+  !insertmacro _ParluneLoadHundredAt 600
+  !insertmacro _ParluneLoadHundredAt 700
+  !insertmacro _ParluneLoadHundredAt 800
+  !insertmacro _ParluneLoadHundredAt 900
 !macroend
 
 ; ---- The language table at run time ----
