@@ -16,7 +16,7 @@ grep -q 'de.json:1:26: warning: en.json has no key "Extra"' "$work/out" || fail 
 printf '{"Title": "x",}' > "$work/fr.json"
 [ "$(status "$work")" = 1 ] || fail "errors must exit 1"
 [ "$(status --json "$work")" = 1 ] || fail "--json must exit 1 too"
-grep -q '"kind": "invalid-json", "file": "fr.json", "line": 1, "column": 15' "$work/out" || fail "JSON report: $(cat "$work/out")"
+grep -q '"kind": "invalid-json", "file": "fr.json", "line": 1, "column": 14' "$work/out" || fail "JSON report: $(cat "$work/out")"
 grep -q '"errors": 1,' "$work/out" || fail "JSON report lacks the error count"
 [ "$(status)" = 2 ] || fail "no folder must exit 2"
 [ "$(status --bogus "$work")" = 2 ] || fail "an unknown option must exit 2"

@@ -40,16 +40,37 @@ TEST(ParluneCheck, FilesTheInstallerCannotReadAreErrors) {
     EXPECT_EQ(Check(std::string("{\0\"\0", 4)), (std::vector<Found>{{"utf-16", 1, 1}}));  // no mark at all
     EXPECT_EQ(Check(std::string("\0\0\xFE\xFF", 4)), (std::vector<Found>{{"utf-16", 1, 1}}));
     EXPECT_EQ(Check(""), (std::vector<Found>{{"empty", 1, 1}}));
-    EXPECT_EQ(Check("{\n  \"a\": \"b\",\n}"), (std::vector<Found>{{"invalid-json", 3, 1}}));
+    EXPECT_EQ(Check("{\n  \"a\": \"b\",\n}"), (std::vector<Found>{{"invalid-json", 2, 11}}));
     EXPECT_EQ(Check("[\"a\"]"), (std::vector<Found>{{"root-not-object", 1, 1}}));
     EXPECT_EQ(Check(std::string("{\"a\": \"b\"}\n\0junk", 16)), (std::vector<Found>{{"nul-byte", 2, 1}}));
 }
 
-TEST(ParluneCheck, InvalidJsonQuotesTheDocumentsMessage) {
-    const LanguageFileCheck check = CheckLanguageFile("{\"a\" \"b\"}", 1024);
-    ASSERT_EQ(check.problems.size(), 1u);
-    EXPECT_NE(check.problems[0].message.find("prase json string error at \"b\"}"), std::string::npos);
-    EXPECT_FALSE(check.readable);
+// The report's own words, at the place a person fixes, never the parser's.
+TEST(ParluneCheck, InvalidJsonIsExplainedWhereItIsFixed) {
+    const struct {
+        const char* text;
+        std::size_t line, column;
+        const char* says;
+    } cases[] = {
+        {"{\"a\": \"b\",\n}", 1, 10, "no comma after the last member: remove it"},
+        {"{\"a\": [1, 2,]}", 1, 12, "no comma after the last element"},
+        {"{\"a\": \"b\"\n \"c\": \"d\"}", 1, 10, "found a text; a comma is missing here"},
+        {"{\"a\" \"b\"}", 1, 6, "expected \":\" after the key, found a text"},
+        {"{'a': 'b'}", 1, 2, "found a single quote (')"},
+        {"{\"a\": tru}", 1, 7, "found \"tru\""},
+        {"{\"a\": \"b}", 1, 7, "closing quote of the text that starts here, found the end of the file"},
+        {"{\"a\": \"b\"", 1, 10, "expected \",\" or \"}\", found the end of the file"},
+        {"{\"a\": -x}", 1, 7, "digits after the minus sign"},
+    };
+    for (const auto& c : cases) {
+        const LanguageFileCheck check = CheckLanguageFile(c.text, 1024);
+        ASSERT_EQ(check.problems.size(), 1u) << c.text;
+        const Problem& problem = check.problems[0];
+        EXPECT_EQ(Found({problem.kind, problem.line, problem.column}), Found({"invalid-json", c.line, c.column})) << c.text;
+        EXPECT_NE(problem.message.find(c.says), std::string::npos) << c.text << ": " << problem.message;
+        EXPECT_EQ(problem.message.find("json string error"), std::string::npos) << problem.message;
+        EXPECT_FALSE(check.readable);
+    }
 }
 
 TEST(ParluneCheck, KeysThatGiveNoTextOrNotTheExpectedOneAreWarnings) {
@@ -116,6 +137,56 @@ TEST(ParluneCheck, FolderComparesEveryFileWithEnJson) {
     EXPECT_NE(misnamed.problems[0].message.find("rename it to de.json"), std::string::npos);
     EXPECT_EQ(report.errors, 1u);
     EXPECT_EQ(report.warnings, 4u);  // en.json's Count holds no string
+}
+
+// What a translation must keep of en.json's text, one line of de.json per
+// case: the text, en.json's for the same key, and what the report says.
+TEST(ParluneCheck, TranslationsKeepPlaceholdersMarksAndWhiteSpace) {
+    const struct {
+        const char* english;
+        const char* german;
+        std::vector<std::string> kinds;
+        const char* says;
+    } cases[] = {
+        {"In {{DIR}}", "Nach {{DIR}}", {}, ""},
+        {"{{APP}} in {{DIR}}", "{{APP}}", {"placeholder"}, "lacks en.json's {{DIR}}"},
+        {"{{APP}}", "{{APP}} {{app}}", {"placeholder"}, "has {{app}}, which"},
+        {"{{A}} {{B}}", "{{C}}", {"placeholder", "placeholder"}, "lacks en.json's {{A}}, {{B}}"},
+        {"&Next", "Weiter", {"accelerator"}, "0 & accelerator marks and en.json's has 1"},
+        {"&Next", "&&Weiter", {"accelerator"}, ""},
+        {"Fish && Chips", "Fisch && Pommes", {}, ""},
+        {" x", "x", {"white-space"}, ""},
+        {"x\n", "x\n", {}, ""},
+        {"Next", "Weiter$\r$\nmehr", {"nsis-escape"}, "NSIS escape $\\r,"},
+        {"Next", "Weiter$\\\\tmehr", {"nsis-escape"}, "NSIS escape $\\t,"},
+        {"Price", "Preis: 5 $", {}, ""},
+    };
+    for (const auto& c : cases) {
+        LanguageFolder folder;
+        folder.Write("en.json", std::string("{\"T\": \"") + c.english + "\"}");
+        folder.Write("de.json", std::string("{\"T\": \"") + c.german + "\"}");
+        const FolderReport report = CheckFolder(folder.path().u8string(), 1024);
+        const FileReport& german = report.files[0];
+        std::vector<std::string> kinds;
+        std::string messages;
+        for (const Problem& problem : german.problems) {
+            kinds.push_back(problem.kind);
+            messages += problem.message + "\n";
+        }
+        EXPECT_EQ(kinds, c.kinds) << c.german << "\n" << messages;
+        EXPECT_NE(messages.find(c.says), std::string::npos) << c.german << "\n" << messages;
+    }
+}
+
+TEST(ParluneCheck, TextsSameAsEnglishCountApartFromTranslations) {
+    LanguageFolder folder;
+    folder.Write("en.json", "{\"Title\": \"Setup\", \"OK\": \"OK\", \"Next\": \"Next\"}");
+    folder.Write("de.json", "{\"Title\": \"Einrichtung\", \"OK\": \"OK\"}");
+    const FolderReport report = CheckFolder(folder.path().u8string(), 1024);
+    EXPECT_EQ(report.files[0].texts, 2u);
+    EXPECT_EQ(report.files[0].translated, 1u);
+    EXPECT_EQ(report.files[0].untranslated, 1u);
+    EXPECT_EQ(report.files[1].untranslated, 0u);  // en.json itself
 }
 
 TEST(ParluneCheck, AFolderWithoutEnJsonIsAnError) {

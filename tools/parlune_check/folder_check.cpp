@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 
 #include "ascii_case.h"
 #include "file_names.h"
@@ -41,18 +42,84 @@ void CheckFileName(FileReport& report) {
     report.problems.insert(report.problems.begin(), {Severity::Error, "file-name", 1, 1, message});
 }
 
+// The {{name}} placeholders of a text, each once.
+std::set<std::string> Placeholders(const std::string& text) {
+    std::set<std::string> names;
+    for (std::size_t open = text.find("{{"); open != std::string::npos; open = text.find("{{", open + 2)) {
+        const std::size_t close = text.find("}}", open + 2);
+        if (close == std::string::npos) break;
+        names.insert(text.substr(open + 2, close - open - 2));
+    }
+    return names;
+}
+
+std::string Listed(const std::vector<std::string>& names) {
+    std::string out;
+    for (const std::string& name : names) out += (out.empty() ? "{{" : ", {{") + name + "}}";
+    return out;
+}
+
+// "&" marks a menu accelerator; "&&" is an ampersand.
+std::size_t Accelerators(const std::string& text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (i + 1 < text.size() && text[i + 1] == '&') {
+            ++i;
+        } else {
+            ++count;
+        }
+    }
+    return count;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// What a translation must keep of en.json's text for the same key.
+void CompareTexts(FileReport& report, const KeyEntry& own, const KeyEntry& english) {
+    const auto warn = [&](const char* kind, const std::string& message) {
+        report.problems.push_back({Severity::Warning, kind, own.line, own.column, message});
+    };
+    const std::set<std::string> ours = Placeholders(own.text), theirs = Placeholders(english.text);
+    std::vector<std::string> missing, extra;
+    std::set_difference(theirs.begin(), theirs.end(), ours.begin(), ours.end(), std::back_inserter(missing));
+    std::set_difference(ours.begin(), ours.end(), theirs.begin(), theirs.end(), std::back_inserter(extra));
+    if (!missing.empty()) {
+        warn("placeholder", "The text lacks en.json's " + Listed(missing) + ", so the installer never shows "
+                            "what the script puts there; add it.");
+    }
+    if (!extra.empty()) {
+        warn("placeholder", "The text has " + Listed(extra) + ", which en.json's text lacks, so the script fills "
+                            "nothing in and the installer shows it as written; check its spelling.");
+    }
+    if (Accelerators(own.text) != Accelerators(english.text)) {
+        warn("accelerator", "The text has " + std::to_string(Accelerators(own.text)) +
+                                " & accelerator marks and en.json's has " + std::to_string(Accelerators(english.text)) +
+                                "; give it as many (&& is a plain &).");
+    }
+    const bool leads = !own.text.empty() && IsBlank(own.text.front());
+    const bool trails = !own.text.empty() && IsBlank(own.text.back());
+    if (leads != (!english.text.empty() && IsBlank(english.text.front())) ||
+        trails != (!english.text.empty() && IsBlank(english.text.back()))) {
+        warn("white-space", "The text starts or ends with white space where en.json's does not, or the other way "
+                            "round; the installer shows it as it is, so match en.json.");
+    }
+}
+
 // Keys the file has that en.json lacks, and keys of en.json the file lacks.
-void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, const LanguageFileCheck& english) {
+void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, const LanguageFileCheck& englishCheck) {
     std::map<std::string, const KeyEntry*> englishKeys;
-    for (const KeyEntry& key : english.keys) {
+    for (const KeyEntry& key : englishCheck.keys) {
         if (key.hasText) englishKeys.emplace(key.foldedName, &key);
     }
     std::map<std::string, const KeyEntry*> ownKeys;
     for (const KeyEntry& key : check.keys) {
         ownKeys.emplace(key.foldedName, &key);
         if (!key.hasText) continue;
-        if (englishKeys.count(key.foldedName) != 0) {
-            ++report.translated;
+        const auto english = englishKeys.find(key.foldedName);
+        if (english != englishKeys.end()) {
+            ++(key.text == english->second->text ? report.untranslated : report.translated);
+            CompareTexts(report, key, *english->second);
         } else {
             report.problems.push_back({Severity::Warning, "unknown-key", key.line, key.column,
                                        "en.json has no key \"" + key.name +
@@ -60,7 +127,7 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
                                            "it; add it to en.json, or fix its spelling."});
         }
     }
-    for (const KeyEntry& key : english.keys) {
+    for (const KeyEntry& key : englishCheck.keys) {
         if (!key.hasText || ownKeys.count(key.foldedName) != 0) continue;
         report.problems.push_back({Severity::Warning, "missing-key", check.endLine, check.endColumn,
                                    "The file has no \"" + key.name + "\" (en.json " + std::to_string(key.line) + ":" +

@@ -13,7 +13,8 @@ struct FileReport {
     std::string baseName;  // empty when the installer never loads the file
     std::string language;
     std::size_t texts = 0;       // keys the installer finds a text for
-    std::size_t translated = 0;  // of them, keys that en.json has too
+    std::size_t translated = 0;    // of them, keys that en.json has too, with a text of their own
+    std::size_t untranslated = 0;  // keys whose text is en.json's, word for word
     std::vector<Problem> problems;
 };
 

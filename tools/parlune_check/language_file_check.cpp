@@ -4,17 +4,15 @@
 #include <unordered_map>
 
 #include "ascii_case.h"
-#include "json/json_document.h"
 #include "json/json_parse_routines.h"
 #include "json/json_parser.h"
 #include "platform/platform.h"
 #include "plugin/text_areas.h"
 #include "std_interop.h"
+#include "syntax_explanation.h"
 #include "text_positions.h"
 
 namespace {
-
-constexpr std::size_t kQuotedErrorLength = 40;
 
 bool StartsWith(const std::string& bytes, const char* prefix, std::size_t length) {
     return bytes.size() >= length && std::memcmp(bytes.data(), prefix, length) == 0;
@@ -30,26 +28,6 @@ bool LooksLikeWideText(const std::string& bytes) {
 }
 
 std::string Quote(const std::string& text) { return "\"" + text + "\""; }
-
-// Control characters of a quoted piece of the file, written as escapes so
-// that a report stays one line per problem.
-std::string Printable(const std::string& text) {
-    std::string out;
-    for (unsigned char byte : text) {
-        if (byte == '\n') {
-            out += "\\n";
-        } else if (byte == '\r') {
-            out += "\\r";
-        } else if (byte == '\t') {
-            out += "\\t";
-        } else if (byte < 0x20) {
-            out += "\\x" + std::string(1, "0123456789ABCDEF"[byte >> 4]) + "0123456789ABCDEF"[byte & 15];
-        } else {
-            out += static_cast<char>(byte);
-        }
-    }
-    return out;
-}
 
 std::string Where(const KeyEntry& entry) { return std::to_string(entry.line) + ":" + std::to_string(entry.column); }
 
@@ -95,14 +73,15 @@ private:
         const char* error = nullptr;
         JsonNode* root = ParseJsonText(text.c_str(), &error);
         if (root == nullptr) {
-            std::string reason = StdString(Document(text).ErrorMessage());
-            if (reason.size() > sizeof(kParseErrorPrefix) - 1 + kQuotedErrorLength) {
-                reason.resize(sizeof(kParseErrorPrefix) - 1 + kQuotedErrorLength);
-                reason += "...";
+            // The parser's own message is for the plug-in; the report explains.
+            SyntaxExplanation why;
+            if (!ExplainSyntaxError(text, why)) {
+                why.offset = error == nullptr ? 0 : static_cast<std::size_t>(error - text.c_str());
+                why.message = "the installer's parser stops here";
             }
-            Report(Severity::Error, "invalid-json", error == nullptr ? 0 : static_cast<std::size_t>(error - text.c_str()),
-                   "The installer cannot parse the file (" + Printable(reason) +
-                       "), so it finds no text in it and shows en.json's texts instead; fix the JSON here.");
+            Report(Severity::Error, "invalid-json", why.offset,
+                   "The file is not valid JSON: " + why.message +
+                       ". So the installer finds no text in it and shows en.json's texts instead.");
             return;
         }
         const bool isObject = root->kind == JsonKind::Object;
@@ -168,7 +147,7 @@ private:
         const LineColumn at = positions_.At(nameOffset);
         const bool hasText = member.kind == JsonKind::String;
         firstOccurrence_.emplace(folded, result_.keys.size());
-        result_.keys.push_back({folded, name, at.line, at.column, hasText});
+        result_.keys.push_back({folded, name, at.line, at.column, hasText, hasText ? member.stringValue : ""});
 
         if (FromUtf8(name).size() > kKeyCapacity - 1) {
             Report(Severity::Warning, "long-key", nameOffset,
@@ -198,11 +177,33 @@ private:
                    "The text is not valid UTF-8; the installer shows U+FFFD (\xEF\xBF\xBD) for the broken bytes; save "
                    "the file as UTF-8.");
         }
+        CheckNsisEscapes(value, valueOffset);
         const std::size_t room = stringSize_ > 1 ? static_cast<std::size_t>(stringSize_) - 1 : 0;
         if (wide.size() > room) {
             Report(Severity::Warning, "long-text", valueOffset,
                    "The text has " + std::to_string(wide.size()) + " UTF-16 characters; the installer cuts it to " +
                        std::to_string(room) + "; shorten it.");
+        }
+    }
+
+    // "$\r$\n" copied from a LangString: JSON reads \r as the character, and
+    // the installer shows the $ (or, written $\\r, all three characters).
+    void CheckNsisEscapes(const std::string& value, std::size_t valueOffset) {
+        for (std::size_t i = 0; i + 1 < value.size(); ++i) {
+            if (value[i] != '$') continue;
+            std::string escape;
+            const char next = value[i + 1];
+            if (next == '\r' || next == '\n' || next == '\t' || next == '"') {
+                escape = next == '\r' ? "$\\r" : next == '\n' ? "$\\n" : next == '\t' ? "$\\t" : "$\\\"";
+            } else if (next == '\\' && i + 2 < value.size() && std::strchr("rnt\"", value[i + 2]) != nullptr) {
+                escape = value.substr(i, 3);
+            } else {
+                continue;
+            }
+            Report(Severity::Warning, "nsis-escape", valueOffset,
+                   "The text holds the NSIS escape " + escape +
+                       ", but the installer reads no NSIS escapes and shows the $; in JSON write \\r, \\n, \\t or \\\" without the $.");
+            return;
         }
     }
 

@@ -13,6 +13,7 @@ struct KeyEntry {
     std::size_t line;
     std::size_t column;
     bool hasText;  // the first occurrence holds a string: GetStr finds it
+    std::string text;  // the text GetStr finds, when hasText
 };
 
 struct LanguageFileCheck {

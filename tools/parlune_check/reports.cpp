@@ -8,7 +8,14 @@ const char* SeverityName(Severity severity) { return severity == Severity::Error
 
 std::string Share(const FileReport& file, std::size_t englishTexts) {
     if (englishTexts == 0 || file.baseName.empty()) return "not compared with en.json";
-    return std::to_string(file.translated * 100 / englishTexts) + "% of en.json";
+    std::string share = std::to_string(file.translated * 100 / englishTexts) + "% of en.json";
+    if (file.untranslated > 0) share += ", " + std::to_string(file.untranslated) + " untranslated";
+    return share;
+}
+
+// "1 key", "2 keys".
+std::string Counted(std::size_t count, const char* noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
 std::string Padded(std::string text, std::size_t width) {
@@ -58,14 +65,14 @@ std::string TextReport(const FolderReport& report) {
     }
     for (const FileReport& file : report.files) {
         out += Padded(file.fileName, 14) + Padded(file.language.empty() ? "(not loaded)" : file.language, 26) +
-               std::to_string(file.texts) + " keys, " + Share(file, report.englishTexts) + "\n";
+               Counted(file.texts, "key") + ", " + Share(file, report.englishTexts) + "\n";
         for (const Problem& problem : file.problems) {
             out += "  " + file.fileName + ":" + std::to_string(problem.line) + ":" + std::to_string(problem.column) +
                    ": " + SeverityName(problem.severity) + ": " + problem.message + "\n";
         }
     }
-    out += "\n" + std::to_string(report.files.size()) + " files, " + std::to_string(report.errors) + " errors, " +
-           std::to_string(report.warnings) + " warnings\n";
+    out += "\n" + Counted(report.files.size(), "file") + ", " + Counted(report.errors, "error") + ", " +
+           Counted(report.warnings, "warning") + "\n";
     return out;
 }
 
@@ -82,6 +89,7 @@ std::string JsonReport(const FolderReport& report) {
         out += std::string(i > 0 ? "," : "") + "\n    {\"file\": " + JsonString(file.fileName) +
                ", \"baseName\": " + JsonString(file.baseName) + ", \"language\": " + JsonString(file.language) +
                ", \"keys\": " + std::to_string(file.texts) + ", \"translated\": " + std::to_string(file.translated) +
+               ", \"untranslated\": " + std::to_string(file.untranslated) +
                ", \"problems\": [";
         for (std::size_t k = 0; k < file.problems.size(); ++k) {
             out += std::string(k > 0 ? "," : "") + "\n      " + JsonProblem(file.problems[k], file.fileName);
