@@ -7,6 +7,7 @@
 #include "file_names.h"
 #include "folder_check.h"
 #include "language_file_check.h"
+#include "pseudo_locale.h"
 #include "support/language_folder.h"
 
 namespace {
@@ -198,6 +199,29 @@ TEST(ParluneCheck, AFolderWithoutEnJsonIsAnError) {
     EXPECT_EQ(report.folderProblems[0].kind, "no-en-json");
     EXPECT_EQ(report.files.size(), 1u);
     EXPECT_EQ(report.errors, 1u);
+}
+
+// What a translator must keep stays as it is; only letters change.
+TEST(ParluneCheck, PseudoTextsAreAccentedLongerAndBracketed) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Next", "[Ñéẋţ]"},
+        {"Install {{APP}} now", "[Îñšţáļļ {{APP}} ñöŵ ~~~]"},
+        {"&Back", "[&Ɓáçķ]"},
+        {" Back\r\n", " [Ɓáçķ]\r\n"},
+        {"a\\nb$\\r", "[á\\nƀ$\\r]"},
+        {"{{unclosed", "[{{ûñçļöšéð]"},
+        {"12", "[12]"},
+        {"", ""},
+        {"  ", "  "},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PseudoText(c.first), c.second) << c.first;
+}
+
+TEST(ParluneCheck, PseudoLocaleFileFollowsEnJsonAndKeepsTheLanguageId) {
+    const LanguageFileCheck english = CheckLanguageFile(
+        "{\"Title\": \"Setup\", \"NsisLanguageId\": \"1033\", \"Count\": 3, \"Quote\": \"\\\"x\\\"\\t\"}", 1024);
+    EXPECT_EQ(PseudoLocaleFile(english),
+              "{\n  \"Title\": \"[Šéţûþ]\",\n  \"NsisLanguageId\": \"1033\",\n  \"Quote\": \"[\\\"ẋ\\\"]\\t\"\n}\n");
 }
 
 }  // namespace

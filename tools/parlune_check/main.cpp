@@ -3,12 +3,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "folder_check.h"
+#include "language_file_check.h"
 #include "platform/console.h"
 #include "platform/platform.h"
+#include "pseudo_locale.h"
 #include "reports.h"
 #include "resolve.h"
 #include "std_interop.h"
@@ -23,6 +27,7 @@ constexpr int kExitUsage = 2;
 const char kUsage[] =
     "usage: parlune-check [--json] [--strict] [--string-size N] FOLDER\n"
     "       parlune-check --resolve [TAG] FOLDER\n"
+    "       parlune-check --pseudo FOLDER\n"
     "\n"
     "Checks every *.json in FOLDER the way the Parlune plug-in reads it and reports,\n"
     "per file, its language, its keys and the share of en.json it translates, then\n"
@@ -34,6 +39,8 @@ const char kUsage[] =
     "                    large-strings NSIS build): longer texts are cut to N - 1\n"
     "  --resolve [TAG]   show which file the installer loads for TAG, or without a\n"
     "                    TAG for this user's preferred UI language\n"
+    "  --pseudo          write FOLDER/en-xm.json, the pseudo-locale, from en.json:\n"
+    "                    accented, a third longer, bracketed (run with /LANG=en-XM)\n"
     "  --help            this text\n"
     "\n"
     "Exit status: 0 no errors, 1 errors (or warnings with --strict), 2 bad usage.\n";
@@ -51,12 +58,37 @@ bool IsFolder(const std::string& path) {
     return std::filesystem::is_directory(std::filesystem::u8path(path), error);
 }
 
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+int WritePseudoLocale(const std::string& folder) {
+    const std::filesystem::path base = std::filesystem::u8path(folder);
+    const LanguageFileCheck english = CheckLanguageFile(ReadBytes(base / "en.json"), kDefaultStringSize);
+    if (!english.readable) {
+        std::fprintf(stderr, "parlune-check: %s has no readable en.json; check it first\n", folder.c_str());
+        return kExitProblems;
+    }
+    const std::filesystem::path target = base / "en-xm.json";
+    const std::string text = PseudoLocaleFile(english);
+    std::ofstream out(target, std::ios::binary);
+    out << text;
+    if (!out.flush()) {
+        std::fprintf(stderr, "parlune-check: cannot write %s\n", target.u8string().c_str());
+        return kExitProblems;
+    }
+    Print("Wrote " + target.u8string() + ": " + std::to_string(CountTexts(english)) +
+          " texts of en.json, pseudo-localized; run the installer with /LANG=en-XM\n");
+    return kExitClean;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     platform::PrepareUtf8Console();
     const std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);
-    bool json = false, strict = false, resolve = false;
+    bool json = false, strict = false, resolve = false, pseudo = false;
     int stringSize = kDefaultStringSize;
     std::vector<std::string> operands;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
@@ -70,6 +102,8 @@ int main(int argc, char** argv) {
             strict = true;
         } else if (argument == "--resolve") {
             resolve = true;
+        } else if (argument == "--pseudo") {
+            pseudo = true;
         } else if (argument == "--string-size") {
             if (i + 1 >= arguments.size()) return Usage("--string-size needs a number");
             char* end = nullptr;
@@ -92,6 +126,7 @@ int main(int argc, char** argv) {
     }
     if (operands.size() != 1) return Usage(operands.empty() ? "name a FOLDER" : "name one FOLDER");
     if (!IsFolder(operands[0])) return Usage("no such folder: " + operands[0]);
+    if (pseudo) return WritePseudoLocale(operands[0]);
 
     const FolderReport report = CheckFolder(operands[0], stringSize);
     Print(json ? JsonReport(report) : TextReport(report));

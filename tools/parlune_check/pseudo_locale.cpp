@@ -1,0 +1,91 @@
+#include "pseudo_locale.h"
+
+#include <cstring>
+
+#include "ascii_case.h"
+
+namespace {
+
+// Each ASCII letter that has an accented look-alike, and the look-alike.
+const char* AccentedLetter(char letter) {
+    static const char* const kLower[26] = {"á", "ƀ", "ç", "ð", "é", "ƒ", "ğ", "ĥ", "î", "ĵ", "ķ", "ļ", "ɱ",
+                                           "ñ", "ö", "þ", "ǫ", "ŕ", "š", "ţ", "û", "ṽ", "ŵ", "ẋ", "ý", "ž"};
+    static const char* const kUpper[26] = {"Å", "Ɓ", "Ç", "Ð", "É", "Ƒ", "Ĝ", "Ĥ", "Î", "Ĵ", "Ķ", "Ļ", "Ṁ",
+                                           "Ñ", "Ö", "Þ", "Ǫ", "Ŕ", "Š", "Ţ", "Û", "Ṽ", "Ŵ", "Ẋ", "Ý", "Ž"};
+    if (letter >= 'a' && letter <= 'z') return kLower[letter - 'a'];
+    if (letter >= 'A' && letter <= 'Z') return kUpper[letter - 'A'];
+    return nullptr;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::size_t Characters(const std::string& text) {
+    std::size_t count = 0;
+    for (unsigned char byte : text) count += (byte & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
+std::string JsonQuoted(const std::string& text) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    for (unsigned char byte : text) {
+        switch (byte) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (byte < 0x20) {
+                    out += "\\u00";
+                    out += kHex[byte >> 4];
+                    out += kHex[byte & 15];
+                } else {
+                    out += static_cast<char>(byte);
+                }
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+std::string PseudoText(const std::string& text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) --end;
+    if (begin == end) return text;
+
+    std::string core;
+    for (std::size_t i = begin; i < end; ++i) {
+        if (text.compare(i, 2, "{{") == 0) {
+            const std::size_t close = text.find("}}", i + 2);
+            if (close != std::string::npos && close + 2 <= end) {
+                core += text.substr(i, close + 2 - i);
+                i = close + 1;
+                continue;
+            }
+        }
+        // A letter after a backslash or a $ belongs to an escape.
+        const bool escaped = i > begin && (text[i - 1] == '\\' || text[i - 1] == '$');
+        const char* accented = escaped ? nullptr : AccentedLetter(text[i]);
+        core += accented != nullptr ? std::string(accented) : std::string(1, text[i]);
+    }
+    // A third more: the brackets, then a space and tildes for the rest.
+    const std::size_t extra = (Characters(text.substr(begin, end - begin)) + 1) / 3;
+    const std::string tail = extra > 3 ? " " + std::string(extra - 3, '~') : "";
+    return text.substr(0, begin) + "[" + core + tail + "]" + text.substr(end);
+}
+
+std::string PseudoLocaleFile(const LanguageFileCheck& english) {
+    std::string out = "{";
+    const char* separator = "\n";
+    for (const KeyEntry& key : english.keys) {
+        if (!key.hasText) continue;
+        const bool keepsValue = AsciiLower(key.name) == "nsislanguageid";
+        out += separator;
+        out += "  " + JsonQuoted(key.name) + ": " + JsonQuoted(keepsValue ? key.text : PseudoText(key.text));
+        separator = ",\n";
+    }
+    return out + "\n}\n";
+}
