@@ -15,11 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 bool IsJsonFile(const fs::path& path) {
     return AsciiLower(path.extension().u8string()) == ".json";
 }
@@ -138,6 +133,11 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
 
 }  // namespace
 
+std::string ReadBytes(const std::string& utf8Path) {
+    std::ifstream in(fs::u8path(utf8Path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 FolderReport CheckFolder(const std::string& utf8Folder, int stringSize) {
     FolderReport report;
     report.folder = utf8Folder;
@@ -156,7 +156,7 @@ FolderReport CheckFolder(const std::string& utf8Folder, int stringSize) {
         file.fileName = path.filename().u8string();
         file.baseName = LoadableBaseName(file.fileName);
         file.language = LanguageName(file.baseName);
-        checks.push_back(CheckLanguageFile(ReadBytes(path), stringSize));
+        checks.push_back(CheckLanguageFile(ReadBytes(path.u8string()), stringSize));
         file.problems = checks.back().problems;
         file.texts = CountTexts(checks.back());
         CheckFileName(file);

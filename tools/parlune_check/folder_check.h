@@ -28,4 +28,7 @@ struct FolderReport {
     std::size_t warnings = 0;
 };
 
+// A file whole, as bytes; empty when it cannot be read.
+std::string ReadBytes(const std::string& utf8Path);
+
 FolderReport CheckFolder(const std::string& utf8Folder, int stringSize);

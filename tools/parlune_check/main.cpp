@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -58,14 +57,9 @@ bool IsFolder(const std::string& path) {
     return std::filesystem::is_directory(std::filesystem::u8path(path), error);
 }
 
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 int WritePseudoLocale(const std::string& folder) {
     const std::filesystem::path base = std::filesystem::u8path(folder);
-    const LanguageFileCheck english = CheckLanguageFile(ReadBytes(base / "en.json"), kDefaultStringSize);
+    const LanguageFileCheck english = CheckLanguageFile(ReadBytes((base / "en.json").u8string()), kDefaultStringSize);
     if (!english.readable) {
         std::fprintf(stderr, "parlune-check: %s has no readable en.json; check it first\n", folder.c_str());
         return kExitProblems;

@@ -1,6 +1,6 @@
 #include "reports.h"
 
-#include <cstdio>
+#include "json_quoted.h"
 
 namespace {
 
@@ -26,33 +26,11 @@ std::string Padded(std::string text, std::size_t width) {
     return text;
 }
 
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char byte : text) {
-        switch (byte) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (byte < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-                    out += escape;
-                } else {
-                    out += static_cast<char>(byte);
-                }
-        }
-    }
-    return out + "\"";
-}
-
 std::string JsonProblem(const Problem& problem, const std::string& file) {
     return "{\"severity\": \"" + std::string(SeverityName(problem.severity)) + "\", \"kind\": " +
-           JsonString(problem.kind) + ", \"file\": " + JsonString(file) + ", \"line\": " +
+           JsonQuoted(problem.kind) + ", \"file\": " + JsonQuoted(file) + ", \"line\": " +
            std::to_string(problem.line) + ", \"column\": " + std::to_string(problem.column) +
-           ", \"message\": " + JsonString(problem.message) + "}";
+           ", \"message\": " + JsonQuoted(problem.message) + "}";
 }
 
 }  // namespace
@@ -77,7 +55,7 @@ std::string TextReport(const FolderReport& report) {
 }
 
 std::string JsonReport(const FolderReport& report) {
-    std::string out = "{\n  \"folder\": " + JsonString(report.folder) +
+    std::string out = "{\n  \"folder\": " + JsonQuoted(report.folder) +
                       ",\n  \"stringSize\": " + std::to_string(report.stringSize) +
                       ",\n  \"englishKeys\": " + std::to_string(report.englishTexts) + ",\n  \"problems\": [";
     for (std::size_t i = 0; i < report.folderProblems.size(); ++i) {
@@ -86,8 +64,8 @@ std::string JsonReport(const FolderReport& report) {
     out += "],\n  \"files\": [";
     for (std::size_t i = 0; i < report.files.size(); ++i) {
         const FileReport& file = report.files[i];
-        out += std::string(i > 0 ? "," : "") + "\n    {\"file\": " + JsonString(file.fileName) +
-               ", \"baseName\": " + JsonString(file.baseName) + ", \"language\": " + JsonString(file.language) +
+        out += std::string(i > 0 ? "," : "") + "\n    {\"file\": " + JsonQuoted(file.fileName) +
+               ", \"baseName\": " + JsonQuoted(file.baseName) + ", \"language\": " + JsonQuoted(file.language) +
                ", \"keys\": " + std::to_string(file.texts) + ", \"translated\": " + std::to_string(file.translated) +
                ", \"untranslated\": " + std::to_string(file.untranslated) +
                ", \"problems\": [";
