@@ -34,9 +34,16 @@ for package in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ] || [ -n "${need_update:-}" ]; then
   echo "setup: installing ${missing[*]:-nothing new}"
-  "${run_as_root[@]}" apt-get update -qq
+  # A mirror in the middle of a sync serves an index or two that do not match
+  # their release file; apt then keeps going on the others.
+  "${run_as_root[@]}" apt-get update -qq || echo "setup: some package indexes could not be read"
   if [ ${#missing[@]} -gt 0 ]; then
-    DEBIAN_FRONTEND=noninteractive "${run_as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    install=("${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends)
+    # 32-bit and 64-bit copies of a library must be the same version: when the
+    # security index of one architecture is missing, take both from the
+    # release itself.
+    "${install[@]}" "${missing[@]}" >/dev/null ||
+      "${install[@]}" -t bookworm "${missing[@]}" >/dev/null
   fi
 fi
 

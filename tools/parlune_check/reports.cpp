@@ -1,6 +1,7 @@
 #include "reports.h"
 
 #include "json_quoted.h"
+#include "report_text.h"
 
 namespace {
 
@@ -11,19 +12,6 @@ std::string Share(const FileReport& file, std::size_t englishTexts) {
     std::string share = std::to_string(file.translated * 100 / englishTexts) + "% of en.json";
     if (file.untranslated > 0) share += ", " + std::to_string(file.untranslated) + " untranslated";
     return share;
-}
-
-// "1 key", "2 keys".
-std::string Counted(std::size_t count, const char* noun) {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
-std::string Padded(std::string text, std::size_t width) {
-    // Pads by characters, not bytes, so that names beyond ASCII line up.
-    std::size_t characters = 0;
-    for (unsigned char byte : text) characters += (byte & 0xC0) != 0x80 ? 1 : 0;
-    if (characters < width) text.append(width - characters, ' ');
-    return text;
 }
 
 std::string JsonProblem(const Problem& problem, const std::string& file) {
