@@ -85,6 +85,53 @@
   !endif
 !macroend
 
+; ---- Checking the language files while the script compiles ----
+
+; With PARLUNE_CHECK defined before this file is included, parlune-check
+; reads every folder that ParluneInitPacked or ParluneInitLanguage packs, once,
+; while makensis compiles: its report shows in makensis's output, and errors
+; (with PARLUNE_CHECK_STRICT, warnings too) stop the compile. The checker is
+; the package's own, for the system makensis runs on; PARLUNE_CHECKER names
+; another.
+!ifdef PARLUNE_CHECK
+  !ifndef PARLUNE_CHECKER
+    !ifdef NSIS_WIN32_MAKENSIS
+      !define PARLUNE_CHECKER "${__FILEDIR__}\..\Bin\parlune-check.exe"
+    !else
+      !define PARLUNE_CHECKER "${__FILEDIR__}/../Bin/linux-x86_64/parlune-check"
+    !endif
+  !endif
+  !ifdef PARLUNE_CHECK_STRICT
+    !define _PARLUNE_CHECK_OPTIONS "--strict"
+  !else
+    !define _PARLUNE_CHECK_OPTIONS ""
+  !endif
+  !define _PARLUNE_CHECKED "|"
+!endif
+
+!macro _ParluneCheckFolder SOURCE_FOLDER
+  !ifdef PARLUNE_CHECK
+    !searchreplace _PARLUNE_UNSEEN "${_PARLUNE_CHECKED}" "|${SOURCE_FOLDER}|" ""
+    !if "${_PARLUNE_UNSEEN}" == "${_PARLUNE_CHECKED}"
+      !define /redef _PARLUNE_CHECKED "${_PARLUNE_CHECKED}${SOURCE_FOLDER}|"
+      !if ! /FileExists "${PARLUNE_CHECKER}"
+        !error "PARLUNE_CHECK: no checker at ${PARLUNE_CHECKER}; unpack the whole Parlune package (its Bin folder beside Include), or define PARLUNE_CHECKER"
+      !endif
+      !ifdef NSIS_WIN32_MAKENSIS
+        ; cmd.exe takes off the outermost pair of quotes
+        !system '""${PARLUNE_CHECKER}" ${_PARLUNE_CHECK_OPTIONS} "${SOURCE_FOLDER}""' _PARLUNE_CHECK_STATUS
+      !else
+        !searchreplace _PARLUNE_CHECK_FOLDER "${SOURCE_FOLDER}" "\" "/"
+        !system '"${PARLUNE_CHECKER}" ${_PARLUNE_CHECK_OPTIONS} "${_PARLUNE_CHECK_FOLDER}"' _PARLUNE_CHECK_STATUS
+      !endif
+      !if ${_PARLUNE_CHECK_STATUS} <> 0
+        !error "parlune-check found problems in ${SOURCE_FOLDER} (its report is above); fix them, or compile without PARLUNE_CHECK"
+      !endif
+      !undef _PARLUNE_CHECK_STATUS
+    !endif
+  !endif
+!macroend
+
 ; ---- The plug-in's own calls ----
 
 !macro ParluneInit FOLDER TAG HANDLE
@@ -99,6 +146,7 @@
 !macroend
 
 !macro _ParlunePack SOURCE_FOLDER
+  !insertmacro _ParluneCheckFolder "${SOURCE_FOLDER}"
   InitPluginsDir
   Push $OUTDIR
   SetOutPath "$PLUGINSDIR\Parlune"

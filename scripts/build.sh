@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
-for preset in win-x86 win-x64 native; do
+for preset in win-x86 win-x64 linux-x86_64 native; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done

@@ -2,7 +2,8 @@
 # Packs dist/Parlune-<version>.zip in NSIS's layout from the built DLLs:
 #   Plugins/x86-unicode/Parlune.dll   Plugins/amd64-unicode/Parlune.dll
 #   Include/Parlune.nsh  Include/ParluneLanguages.nsh  Docs/Parlune/  Examples/Parlune/
-#   Bin/parlune-check.exe             (the language file checker, 32-bit)
+#   Bin/parlune-check.exe  Bin/parlune-import.exe          (the language file tools, 32-bit Windows)
+#   Bin/linux-x86_64/parlune-check  Bin/linux-x86_64/parlune-import  (the same, static, for any x86-64 Linux)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,7 +16,10 @@ install -D -m 644 build/win-x86/src/Parlune.dll "$stage/Plugins/x86-unicode/Parl
 install -D -m 644 build/win-x64/src/Parlune.dll "$stage/Plugins/amd64-unicode/Parlune.dll"
 install -D -m 644 include/Parlune.nsh "$stage/Include/Parlune.nsh"
 install -D -m 644 include/ParluneLanguages.nsh "$stage/Include/ParluneLanguages.nsh"
-install -D -m 755 build/win-x86/tools/parlune_check/parlune-check.exe "$stage/Bin/parlune-check.exe"
+for tool in check import; do
+  install -D -m 755 "build/win-x86/tools/parlune_$tool/parlune-$tool.exe" "$stage/Bin/parlune-$tool.exe"
+  install -D -m 755 "build/linux-x86_64/tools/parlune_$tool/parlune-$tool" "$stage/Bin/linux-x86_64/parlune-$tool"
+done
 install -D -m 644 README.md "$stage/Docs/Parlune/README.md"
 install -D -m 644 LICENSE "$stage/Docs/Parlune/LICENSE.txt"
 mkdir -p "$stage/Docs/Parlune/docs" "$stage/Examples/Parlune"

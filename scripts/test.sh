@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
-for preset in win-x86 win-x64 native asan win-x64-tests win-x86-tests fuzz; do
+for preset in win-x86 win-x64 linux-x86_64 native asan win-x64-tests win-x86-tests fuzz; do
   echo "== build $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"

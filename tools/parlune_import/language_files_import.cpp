@@ -1,5 +1,6 @@
 #include "language_files_import.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -14,8 +15,8 @@ namespace {
 
 struct Definition {
     std::string name;  // as written
-    std::string text;
-    std::string script;
+    ConvertedText converted;
+    std::size_t script;  // index into the scripts
     std::size_t line;
 };
 
@@ -32,20 +33,14 @@ struct UnknownLanguage {
 
 std::string Where(const std::string& script, std::size_t line) { return script + ":" + std::to_string(line); }
 
-std::string Repeated(const LangStringLine& again, const Definition& first, const std::string& tag) {
-    const std::string language = LanguageName(tag);
-    if (again.name == first.name) {
-        return again.name + " for " + language + " is defined again (first at " + Where(first.script, first.line) +
-               "); NSIS keeps the first, so this one is skipped";
-    }
-    return again.name + " for " + language + " is " + first.name + " again (first at " +
-           Where(first.script, first.line) + "): language files ignore letter case in keys, so this one is skipped";
-}
-
 std::string UnknownMessage(const std::string& shown, const UnknownLanguage& unknown) {
     const std::string why = shown == "0" ? "language 0 is whichever the script loaded last; write its ${LANG_...} name"
                                          : "no Parlune language file stands for " + shown;
     return Counted(unknown.texts, "text") + " skipped: " + why;
+}
+
+bool InReadingOrder(const Definition* a, const Definition* b) {
+    return a->script != b->script ? a->script < b->script : a->line < b->line;
 }
 
 }  // namespace
@@ -60,9 +55,9 @@ LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts) {
     std::map<std::string, std::string> keyNames;  // folded -> as first written
     std::map<std::string, LanguageTexts> languages;
     std::vector<std::pair<std::string, UnknownLanguage>> unknown;
-    std::set<std::pair<std::string, std::string>> listedPlaceholders;
 
-    for (const ScriptSource& script : scripts) {
+    for (std::size_t index = 0; index < scripts.size(); ++index) {
+        const ScriptSource& script = scripts[index];
         const ScriptLangStrings found = ReadLangStrings(script.utf8);
         result.langStrings += found.langStrings.size() + found.malformedLines.size();
         for (std::size_t line : found.malformedLines) {
@@ -83,22 +78,32 @@ LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts) {
             const std::string folded = AsciiLower(langString.name);
             LanguageTexts& texts = languages[language.tag];
             texts.nsisLanguageId = language.id;
-            const auto first = texts.byFoldedKey.find(folded);
-            if (first != texts.byFoldedKey.end()) {
-                result.skipped.push_back({script.name, langString.line, Repeated(langString, first->second, language.tag)});
-                continue;
-            }
-            if (keyNames.emplace(folded, langString.name).second) keyOrder.push_back(folded);
-            const ConvertedText converted = ConvertNsisText(langString.text);
-            texts.byFoldedKey[folded] = {langString.name, converted.text, script.name, langString.line};
-            ++result.imported;
-            for (const Placeholder& placeholder : converted.placeholders) {
-                if (listedPlaceholders.emplace(folded, placeholder.name).second) {
-                    result.placeholders.push_back({script.name, langString.line, keyNames[folded], placeholder});
-                }
+            const Definition definition{langString.name, ConvertNsisText(langString.text), index, langString.line};
+            const auto earlier = texts.byFoldedKey.find(folded);
+            if (earlier == texts.byFoldedKey.end()) {
+                if (keyNames.emplace(folded, langString.name).second) keyOrder.push_back(folded);
+                texts.byFoldedKey.emplace(folded, definition);
+            } else if (earlier->second.name == langString.name) {
+                // makensis warns, and the installer shows the last definition.
+                const Definition& replaced = earlier->second;
+                result.skipped.push_back({scripts[replaced.script].name, replaced.line,
+                                          replaced.name + " for " + LanguageName(language.tag) + " is defined again at " +
+                                              Where(script.name, langString.line) +
+                                              ", and NSIS shows the last definition: this one is skipped"});
+                earlier->second = definition;
+            } else {
+                result.skipped.push_back({script.name, langString.line,
+                                          langString.name + " and " + earlier->second.name +
+                                              " are one key in a language file, which ignores letter case: this "
+                                              "one is skipped; rename one of them"});
             }
         }
     }
+    std::map<std::string, std::size_t> scriptOrder;
+    for (std::size_t index = 0; index < scripts.size(); ++index) scriptOrder.emplace(scripts[index].name, index);
+    std::stable_sort(result.skipped.begin(), result.skipped.end(), [&](const ImportNote& a, const ImportNote& b) {
+        return std::make_pair(scriptOrder[a.script], a.line) < std::make_pair(scriptOrder[b.script], b.line);
+    });
     for (const auto& language : unknown) {
         result.skipped.push_back({language.second.script, language.second.line, UnknownMessage(language.first, language.second)});
     }
@@ -109,16 +114,32 @@ LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts) {
     for (const auto& language : languages) {
         if (language.first != "en") tags.push_back(language.first);
     }
+    std::vector<const Definition*> kept;
     for (const std::string& tag : tags) {
         const LanguageTexts& texts = languages[tag];
         ImportedFile file{tag, texts.nsisLanguageId, {}};
         for (const std::string& folded : keyOrder) {
             const auto found = texts.byFoldedKey.find(folded);
-            if (found != texts.byFoldedKey.end()) file.texts.emplace_back(keyNames[folded], found->second.text);
+            if (found == texts.byFoldedKey.end()) continue;
+            file.texts.emplace_back(keyNames[folded], found->second.converted.text);
+            kept.push_back(&found->second);
         }
         result.files.push_back(file);
     }
+    result.imported = kept.size();
     result.keys = keyOrder.size();
+
+    // Each key's each placeholder once, where the scripts first have it.
+    std::stable_sort(kept.begin(), kept.end(), InReadingOrder);
+    std::set<std::pair<std::string, std::string>> listed;
+    for (const Definition* definition : kept) {
+        const std::string key = keyNames[AsciiLower(definition->name)];
+        for (const Placeholder& placeholder : definition->converted.placeholders) {
+            if (listed.emplace(AsciiLower(key), placeholder.name).second) {
+                result.placeholders.push_back({scripts[definition->script].name, definition->line, key, placeholder});
+            }
+        }
+    }
     return result;
 }
 

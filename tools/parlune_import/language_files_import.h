@@ -42,8 +42,10 @@ struct LanguageImport {
     const ImportedFile* English() const;
 };
 
-// Keys compare ignoring ASCII case, as the plug-in reads them; for each key
-// and language the first definition wins, as in NSIS.
+// Keys compare ignoring ASCII case, as the plug-in reads them. A LangString
+// defined again for the same language replaces the earlier one, as in the
+// installer NSIS builds; one whose name differs only in letter case from an
+// earlier key is skipped.
 LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts);
 
 // The language file's JSON: UTF-8 without a byte-order mark, the NSIS

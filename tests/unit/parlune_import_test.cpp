@@ -1,0 +1,169 @@
+// parlune-import: how LangString lines are found, what their texts become,
+// which file each language goes to, and the files written from them.
+#include <gtest/gtest.h>
+
+#include "langstring_reader.h"
+#include "language_file_check.h"
+#include "language_files_import.h"
+#include "nsis_languages.h"
+#include "nsis_text.h"
+#include "script_encoding.h"
+
+namespace {
+
+TEST(ParluneImport, LangStringLinesAreSplitAsMakensisSplitsThem) {
+    struct Case {
+        const char* script;
+        std::vector<std::string> name_language_text;  // empty: no LangString found
+        std::size_t line;
+    };
+    const Case cases[] = {
+        {"LangString Title ${LANG_GERMAN} \"Willkommen\"", {"Title", "${LANG_GERMAN}", "Willkommen"}, 1},
+        {"  langstring Title 1031 'Sag \"Hallo\"' ; comment", {"Title", "1031", "Sag \"Hallo\""}, 1},
+        {"LangString Title 1031 `It's \"here\"`", {"Title", "1031", "It's \"here\""}, 1},
+        {"LangString Title 1031 \"a $\\\"quoted$\\\" word\"", {"Title", "1031", "a $\\\"quoted$\\\" word"}, 1},
+        {"LangString Title 1031 Unquoted", {"Title", "1031", "Unquoted"}, 1},
+        {"\n\nLangString Title \\\r\n  1031 \"one \\\r\ntwo\"\r\n", {"Title", "1031", "one two"}, 3},
+        {"; LangString Title 1031 \"commented out\"", {}, 0},
+        {"# LangString Title 1031 \"commented \\\nLangString Still 1031 \\\"comment\\\"\"", {}, 0},
+        {"/* LangString Title 1031 \"x\"\nLangString Title 1031 \"y\" */", {}, 0},
+        {"/* note */ LangString Title 1031 \"z\"", {"Title", "1031", "z"}, 1},
+        {"LangStringUP Title 1031 \"x\"", {}, 0},
+    };
+    for (const Case& c : cases) {
+        const ScriptLangStrings found = ReadLangStrings(c.script);
+        EXPECT_TRUE(found.malformedLines.empty()) << c.script;
+        if (c.name_language_text.empty()) {
+            EXPECT_TRUE(found.langStrings.empty()) << c.script;
+            continue;
+        }
+        ASSERT_EQ(found.langStrings.size(), 1u) << c.script;
+        const LangStringLine& line = found.langStrings[0];
+        EXPECT_EQ((std::vector<std::string>{line.name, line.language, line.text}), c.name_language_text) << c.script;
+        EXPECT_EQ(line.line, c.line) << c.script;
+    }
+    EXPECT_EQ(ReadLangStrings("x\nLangString OnlyName 1031\nLangString A 1 \"b\" extra").malformedLines,
+              (std::vector<std::size_t>{2, 3}));
+}
+
+TEST(ParluneImport, EscapesBecomeCharactersAndReferencesPlaceholders) {
+    struct Case {
+        const char* written;
+        const char* text;
+        std::vector<std::string> references;
+    };
+    const Case cases[] = {
+        {"Line$\\r$\\nnext$\\ttab", "Line\r\nnext\ttab", {}},
+        {"$\\\"q$\\\" $\\'s$\\' $\\`b$\\`", "\"q\" 's' `b`", {}},
+        {"costs $$5, 100$$", "costs $5, 100$", {}},
+        {"in $INSTDIR.", "in {{INSTDIR}}.", {"$INSTDIR"}},
+        {"$(^Name) by ${COMPANY} for $%USERNAME%", "{{Name}} by {{COMPANY}} for {{USERNAME}}",
+         {"$(^Name)", "${COMPANY}", "$%USERNAME%"}},
+        {"$0 and $R1 and $My.Var! $0 again", "{{0}} and {{R1}} and {{My.Var}}! {{0}} again",
+         {"$0", "$R1", "$My.Var"}},
+        {"${LANG_${X}}", "{{LANG_${X}}}", {"${LANG_${X}}"}},
+        {"a lone $ sign, $\\q, $( and ${ and $", "a lone $ sign, $\\q, $( and ${ and $", {}},
+    };
+    for (const Case& c : cases) {
+        const ConvertedText converted = ConvertNsisText(c.written);
+        EXPECT_EQ(converted.text, c.text) << c.written;
+        std::vector<std::string> references;
+        for (const Placeholder& placeholder : converted.placeholders) references.push_back(placeholder.reference);
+        EXPECT_EQ(references, c.references) << c.written;
+    }
+}
+
+TEST(ParluneImport, LanguagesGoToTheFileTheScriptsTableGivesThem) {
+    struct Case {
+        const char* argument;
+        const char* tag;  // "" for skipped
+        const char* id;
+    };
+    const Case cases[] = {
+        {"${LANG_ENGLISH}", "en", "1033"},          {"${LANG_GERMAN}", "de", "1031"},
+        {"${LANG_SIMPCHINESE}", "zh-cn", "2052"},   {"${LANG_SERBIANLATIN}", "sr-latn", "2074"},
+        {"${LANG_SPANISHINTERNATIONAL}", "es-419", "3082"}, {"3082", "es-419", "3082"},
+        {"1033", "en", "1033"},                     {"01031", "de", "1031"},
+        {"2057", "en-gb", "1033"},                  {"9242", "sr-latn", "2074"},
+        {"${LANG_WELSH}", "", ""},                  {"1106", "", ""},
+        {"0", "", ""},                              {"${LANG_-}", "", ""},
+        {"${LANG}", "", ""},                        {"99999999", "", ""},
+    };
+    for (const Case& c : cases) {
+        const ImportLanguage language = LanguageOfArgument(c.argument);
+        EXPECT_EQ(language.tag, c.tag) << c.argument;
+        EXPECT_EQ(language.id, c.id) << c.argument;
+    }
+}
+
+TEST(ParluneImport, ScriptsAreReadInMakensissEncodingsOnly) {
+    struct Case {
+        std::string bytes;
+        bool read;
+        const char* utf8;
+    };
+    const Case cases[] = {
+        {"Gr\xC3\xBC\xC3\x9F" "e", true, "Gr\xC3\xBC\xC3\x9F" "e"},
+        {"\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e", true, "Gr\xC3\xBC\xC3\x9F" "e"},
+        {std::string("\xFF\xFEG\0\xFC\0\x3D\xD8\x00\xDE", 10), true, "G\xC3\xBC\xF0\x9F\x98\x80"},
+        {std::string("\xFF\xFEG\0x", 5), false, ""},
+        {std::string("\xFE\xFF\0G", 4), false, ""},
+        {"Gr\xFC\xDF" "e", false, ""},
+    };
+    for (const Case& c : cases) {
+        std::string utf8, complaint;
+        EXPECT_EQ(DecodeScript(c.bytes, utf8, complaint), c.read) << c.bytes;
+        EXPECT_EQ(utf8, c.utf8);
+        EXPECT_EQ(complaint.empty(), c.read) << complaint;
+    }
+}
+
+TEST(ParluneImport, FilesKeepNsissDefinitionsInFirstOrderAndPassTheCheck) {
+    const std::vector<ScriptSource> scripts = {
+        {"a.nsi",
+         "LangString Title ${LANG_GERMAN} \"Willkommen bei ${PRODUCT}\"\n"
+         "LangString Title ${LANG_ENGLISH} \"Welcome to ${PRODUCT}\"\n"
+         "LangString Done ${LANG_ENGLISH} \"Installed in $INSTDIR$\\r$\\n\"\n"
+         "LangString Title ${LANG_GERMAN} \"Willkommen zu ${PRODUCT}\"\n"
+         "LangString Title ${LANG_WELSH} \"Croeso\"\n"
+         "LangString Done ${LANG_WELSH} \"Wedi\"\n"},
+        {"b.nsh",
+         "LangString TITLE ${LANG_ENGLISH} \"Case differs\"\n"
+         "LangString Done 1031 \"Installiert in $INSTDIR\"\n"
+         "LangString Broken 1031\n"},
+    };
+    const LanguageImport result = ImportLangStrings(scripts);
+    EXPECT_EQ(result.langStrings, 9u);
+    EXPECT_EQ(result.imported, 4u);
+    EXPECT_EQ(result.keys, 2u);
+    ASSERT_EQ(result.files.size(), 2u);
+    ASSERT_NE(result.English(), nullptr);
+    EXPECT_EQ(result.files[1].tag, "de");
+    EXPECT_EQ(LanguageFileText(result.files[0]),
+              "{\n  \"NsisLanguageId\": \"1033\",\n  \"Title\": \"Welcome to {{PRODUCT}}\",\n"
+              "  \"Done\": \"Installed in {{INSTDIR}}\\r\\n\"\n}\n");
+    EXPECT_EQ(result.files[1].texts,
+              (std::vector<std::pair<std::string, std::string>>{{"Title", "Willkommen zu {{PRODUCT}}"},
+                                                               {"Done", "Installiert in {{INSTDIR}}"}}));
+
+    std::vector<std::string> skipped;
+    for (const ImportNote& note : result.skipped) skipped.push_back(note.script + ":" + std::to_string(note.line));
+    EXPECT_EQ(skipped, (std::vector<std::string>{"a.nsi:1", "b.nsh:1", "b.nsh:3", "a.nsi:5"}));
+    EXPECT_NE(result.skipped[3].message.find("2 texts skipped: no Parlune language file stands for LANG_WELSH"),
+              std::string::npos) << result.skipped[3].message;
+
+    std::vector<std::string> placeholders;
+    for (const PlaceholderToFill& fill : result.placeholders) {
+        placeholders.push_back(fill.script + ":" + std::to_string(fill.line) + " " + fill.key + " " +
+                               fill.placeholder.reference);
+    }
+    EXPECT_EQ(placeholders, (std::vector<std::string>{"a.nsi:2 Title ${PRODUCT}", "a.nsi:3 Done $INSTDIR"}));
+
+    for (const ImportedFile& file : result.files) {
+        const LanguageFileCheck check = CheckLanguageFile(LanguageFileText(file), 1024);
+        EXPECT_TRUE(check.readable) << file.tag;
+        EXPECT_TRUE(check.problems.empty()) << file.tag << ": " << check.problems[0].message;
+    }
+}
+
+}  // namespace
