@@ -24,6 +24,23 @@ diff -u "$expected" "$work/import.out" || fail "the import report differs (- exp
 "$bin/parlune-check" "$work/script/languages" > "$work/check.out" ||
   fail "the imported files do not pass parlune-check: $(cat "$work/check.out")"
 
+# Exit statuses: 2 for bad usage, 1 when nothing can be imported (and nothing is written).
+printf 'LangString A ${LANG_GERMAN} "Gr\xfc\xdfe"\n' > "$work/ansi.nsh"
+printf 'LangString A ${LANG_GERMAN} "Hallo"\nLangString A ${LANG_WELSH} "Helo"\n' > "$work/german.nsh"
+while read -r expected_status arguments; do
+  status=0
+  (cd "$work" && eval "\"$bin/parlune-import\" $arguments") > "$work/usage.out" 2>&1 || status=$?
+  [ "$status" = "$expected_status" ] || fail "parlune-import $arguments exited $status: $(cat "$work/usage.out")"
+done <<'CASES'
+2 Setup.nsi
+2 --out none
+2 --bogus --out none ansi.nsh
+1 --out none ansi.nsh
+1 --out none german.nsh
+1 --out none missing.nsi
+CASES
+[ ! -e "$work/none" ] || fail "parlune-import wrote files although it imported nothing"
+
 cat > "$work/script/Checked.nsi" <<'NSIS'
 Unicode true
 !include Parlune.nsh

@@ -149,7 +149,7 @@ std::string LanguageFileText(const ImportedFile& file) {
     return out + "\n}\n";
 }
 
-std::string ImportReport(const LanguageImport& result, const std::string& outFolder) {
+std::string ImportReport(const LanguageImport& result, const std::string& outFolder, bool written) {
     std::string out;
     if (!result.skipped.empty()) {
         out += "Skipped:\n";
@@ -163,7 +163,7 @@ std::string ImportReport(const LanguageImport& result, const std::string& outFol
     for (const ImportedFile& file : result.files) {
         std::size_t covered = 0;
         for (const auto& text : file.texts) covered += englishKeys.count(AsciiLower(text.first));
-        out += "Wrote " + Padded(outFolder + "/" + file.tag + ".json", outFolder.size() + 14) +
+        out += (written ? "Wrote " : "Found ") + Padded(outFolder + "/" + file.tag + ".json", outFolder.size() + 14) +
                Padded(LanguageName(file.tag), 26) + Counted(file.texts.size(), "key");
         if (file.tag != "en" && !englishKeys.empty()) {
             out += ", " + std::to_string(covered * 100 / englishKeys.size()) + "% of en.json";
@@ -179,7 +179,7 @@ std::string ImportReport(const LanguageImport& result, const std::string& outFol
         }
     }
     out += "\n" + Counted(result.files.size(), "language") + ", " + Counted(result.keys, "key") + ", " +
-           std::to_string(result.imported) + " of " + Counted(result.langStrings, "LangString") + " imported, " +
+           std::to_string(result.imported) + " of " + Counted(result.langStrings, "LangString") + (written ? " imported, " : " importable, ") +
            Counted(result.placeholders.size(), "placeholder") + " to fill\n";
     return out;
 }

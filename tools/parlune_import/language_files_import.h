@@ -52,6 +52,6 @@ LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts);
 // language id first.
 std::string LanguageFileText(const ImportedFile& file);
 
-// What was written and skipped, the coverage, and the ${ParluneFormat} lines
-// the script needs.
-std::string ImportReport(const LanguageImport& result, const std::string& outFolder);
+// What was written (or, when not, found) and skipped, the coverage, and the
+// ${ParluneFormat} lines the script needs.
+std::string ImportReport(const LanguageImport& result, const std::string& outFolder, bool written);

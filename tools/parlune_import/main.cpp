@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
 
     const LanguageImport result = ImportLangStrings(scripts);
     if (result.English() == nullptr) {
-        Print(ImportReport(result, outFolder));
+        Print(ImportReport(result, outFolder, false));
         return Failure(result.files.empty()
                            ? "found no LangString of a language Parlune has a file for; nothing written"
                            : "found no English LangString (${LANG_ENGLISH} or 1033), and en.json is the file every "
@@ -95,6 +95,6 @@ int main(int argc, char** argv) {
         out << LanguageFileText(file);
         if (!out.flush()) return Failure("cannot write " + target.u8string());
     }
-    Print(ImportReport(result, outFolder));
+    Print(ImportReport(result, outFolder, true));
     return kExitImported;
 }
