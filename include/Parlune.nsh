@@ -44,6 +44,10 @@
 ;       Releases the loaded files early; the plug-in also releases them
 ;       when the installer unloads it, silent installs included.
 ;
+; Checking while compiling: with PARLUNE_CHECK defined before this file is
+; included, the package's parlune-check reads every packed folder and stops
+; the compile on errors (on warnings too with PARLUNE_CHECK_STRICT).
+;
 ; Keys that Parlune itself reads from a language file: "NsisLanguageId" (the
 ; NSIS language id for $LANGUAGE), "LanguageName" (the name in the dialog),
 ; "LanguageDialogTitle" and "LanguageDialogText".

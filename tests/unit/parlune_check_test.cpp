@@ -211,6 +211,7 @@ TEST(ParluneCheck, PseudoTextsAreAccentedLongerAndBracketed) {
         {"a\\nb$\\r", "[á\\nƀ$\\r]"},
         {"{{unclosed", "[{{ûñçļöšéð]"},
         {"12", "[12]"},
+        {"Click Next to continue, or Cancel to quit.", "[Çļîçķ Ñéẋţ ţö çöñţîñûé, öŕ Çáñçéļ ţö ǫûîţ. ~~~~~~~ ~~~]"},
         {"", ""},
         {"  ", "  "},
     };

@@ -26,6 +26,15 @@ std::size_t Characters(const std::string& text) {
     return count;
 }
 
+// Tildes in words of seven, so that the padding wraps as text does instead
+// of overflowing a control of several lines as one unbreakable word.
+std::string Padding(std::size_t length) {
+    std::string padding;
+    while (padding.size() < length) padding += padding.size() % 8 == 7 ? ' ' : '~';
+    if (padding.back() == ' ') padding.back() = '~';
+    return padding;
+}
+
 }  // namespace
 
 std::string PseudoText(const std::string& text) {
@@ -51,7 +60,7 @@ std::string PseudoText(const std::string& text) {
     }
     // A third more: the brackets, then a space and tildes for the rest.
     const std::size_t extra = (Characters(text.substr(begin, end - begin)) + 1) / 3;
-    const std::string tail = extra > 3 ? " " + std::string(extra - 3, '~') : "";
+    const std::string tail = extra > 3 ? " " + Padding(extra - 3) : "";
     return text.substr(0, begin) + "[" + core + tail + "]" + text.substr(end);
 }
 
