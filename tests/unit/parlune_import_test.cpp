@@ -42,8 +42,10 @@ TEST(ParluneImport, LangStringLinesAreSplitAsMakensisSplitsThem) {
         EXPECT_EQ((std::vector<std::string>{line.name, line.language, line.text}), c.name_language_text) << c.script;
         EXPECT_EQ(line.line, c.line) << c.script;
     }
-    EXPECT_EQ(ReadLangStrings("x\nLangString OnlyName 1031\nLangString A 1 \"b\" extra").malformedLines,
-              (std::vector<std::size_t>{2, 3}));
+    const ScriptLangStrings others =
+        ReadLangStrings("x\nLangString OnlyName 1031\nLangString A 1 \"b\" extra\nLicenseLangString L 1033 \"l.txt\"");
+    EXPECT_EQ(others.malformedLines, (std::vector<std::size_t>{2, 3}));
+    EXPECT_EQ(others.licenseLines, (std::vector<std::size_t>{4}));
 }
 
 TEST(ParluneImport, EscapesBecomeCharactersAndReferencesPlaceholders) {

@@ -71,7 +71,7 @@ ScriptLangStrings ReadLangStrings(const std::string& utf8Script) {
     while (position < utf8Script.size()) {
         // A backslash at the end of a line joins the next one to it.
         const std::size_t firstLine = lineNumber + 1;
-        std::string command;
+        std::string joined;
         for (;;) {
             std::size_t end = utf8Script.find('\n', position);
             if (end == std::string::npos) end = utf8Script.size();
@@ -81,11 +81,13 @@ ScriptLangStrings ReadLangStrings(const std::string& utf8Script) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             const bool continues = !line.empty() && line.back() == '\\' && position < utf8Script.size();
             if (continues) line.pop_back();
-            command += line;
+            joined += line;
             if (!continues) break;
         }
-        const std::vector<std::string> parts = words.Split(command);
-        if (parts.empty() || AsciiLower(parts[0]) != "langstring") continue;
+        const std::vector<std::string> parts = words.Split(joined);
+        const std::string command = parts.empty() ? "" : AsciiLower(parts[0]);
+        if (command == "licenselangstring") found.licenseLines.push_back(firstLine);
+        if (command != "langstring") continue;
         if (parts.size() != 4) {
             found.malformedLines.push_back(firstLine);
             continue;

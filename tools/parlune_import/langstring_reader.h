@@ -15,6 +15,7 @@ struct LangStringLine {
 struct ScriptLangStrings {
     std::vector<LangStringLine> langStrings;
     std::vector<std::size_t> malformedLines;  // LangString without exactly name, language and text
+    std::vector<std::size_t> licenseLines;    // LicenseLangString: a file per language, not a text
 };
 
 ScriptLangStrings ReadLangStrings(const std::string& utf8Script);

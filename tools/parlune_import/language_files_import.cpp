@@ -63,6 +63,11 @@ LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts) {
         for (std::size_t line : found.malformedLines) {
             result.skipped.push_back({script.name, line, "LangString needs a name, a language and a text; skipped"});
         }
+        if (!found.licenseLines.empty()) {
+            result.skipped.push_back({script.name, found.licenseLines.front(),
+                                      Counted(found.licenseLines.size(), "LicenseLangString") +
+                                          " from here on name license files, not texts: they stay in the script"});
+        }
         for (const LangStringLine& langString : found.langStrings) {
             const ImportLanguage language = LanguageOfArgument(langString.language);
             if (language.tag.empty()) {
