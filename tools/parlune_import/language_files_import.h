@@ -51,7 +51,3 @@ LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts);
 // The language file's JSON: UTF-8 without a byte-order mark, the NSIS
 // language id first.
 std::string LanguageFileText(const ImportedFile& file);
-
-// What was written (or, when not, found) and skipped, the coverage, and the
-// ${ParluneFormat} lines the script needs.
-std::string ImportReport(const LanguageImport& result, const std::string& outFolder, bool written);

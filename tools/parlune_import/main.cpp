@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "folder_check.h"
+#include "import_report.h"
 #include "language_files_import.h"
 #include "platform/console.h"
 #include "script_encoding.h"
