@@ -1,5 +1,5 @@
-// What a command-line tool needs from the system: its arguments in UTF-8 and
-// a console that shows UTF-8.
+// What a command-line tool needs from the system: its arguments in UTF-8, a
+// console that shows UTF-8, and other programs to run.
 #pragma once
 
 #include <string>
@@ -9,5 +9,18 @@ namespace platform {
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 void PrepareUtf8Console();
+
+// The program's full path when a folder of PATH holds it, else "".
+std::string FindProgramOnPath(const std::string& name);
+
+struct ProgramRun {
+    bool started = false;
+    int exitCode = -1;
+    std::string output;  // what it wrote to standard output
+    std::string errors;  // and to standard error
+};
+
+// Runs program (a path) with arguments, all UTF-8, and waits for it.
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments);
 
 }  // namespace platform

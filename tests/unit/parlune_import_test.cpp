@@ -29,6 +29,14 @@ TEST(ParluneImport, LangStringLinesAreSplitAsMakensisSplitsThem) {
         {"/* LangString Title 1031 \"x\"\nLangString Title 1031 \"y\" */", {}, 0},
         {"/* note */ LangString Title 1031 \"z\"", {"Title", "1031", "z"}, 1},
         {"LangStringUP Title 1031 \"x\"", {}, 0},
+        {"LangString Req 1031 \"zwingend \\\n\t  erforderlich\"", {"Req", "1031", "zwingend erforderlich"}, 1},
+        {"!define L ${LANG_GERMAN}\n!define P Tally\nLangString T ${L} \"${P} $${P}\"",
+         {"T", "${LANG_GERMAN}", "Tally $${P}"}, 3},
+        {"!if 0\nLangString T 1031 \"never\"\n!else\nLangString T 1031 \"else\"\n!endif", {"T", "1031", "else"}, 4},
+        {"!define A\n!ifndef A\nLangString T 1031 \"x\"\n!else ifdef A\nLangString T 1031 \"y\"\n!endif",
+         {"T", "1031", "y"}, 5},
+        {"!insertmacro LANGFILE_EXT German\n${LangFileString} Hi \"Hallo\"", {"Hi", "${LANG_German}", "Hallo"}, 2},
+        {"!macro M L\nLangString T ${LANG_${L}} \"x\"\n!macroend", {}, 0},
     };
     for (const Case& c : cases) {
         const ScriptLangStrings found = ReadLangStrings(c.script);
@@ -46,6 +54,25 @@ TEST(ParluneImport, LangStringLinesAreSplitAsMakensisSplitsThem) {
         ReadLangStrings("x\nLangString OnlyName 1031\nLangString A 1 \"b\" extra\nLicenseLangString L 1033 \"l.txt\"");
     EXPECT_EQ(others.malformedLines, (std::vector<std::size_t>{2, 3}));
     EXPECT_EQ(others.licenseLines, (std::vector<std::size_t>{4}));
+
+    // What makensis refuses, and what only makensis can see, each with its line.
+    const ScriptLangStrings source = ReadLangStrings(
+        "!include x.nsh\n!macro M\nLangString A 1 \"a\"\n!macroend\n!if ${UNKNOWN} > 1\n!endif\n"
+        "LangString B 1033 \"open\n");
+    EXPECT_EQ(source.includeLines, (std::vector<std::size_t>{1}));
+    EXPECT_EQ(source.macroLangStringLines, (std::vector<std::size_t>{3}));
+    EXPECT_EQ(source.unevaluatedConditions, (std::vector<std::size_t>{5}));
+    ASSERT_EQ(source.errors.size(), 1u);
+    EXPECT_EQ(source.errors[0].line, 7u);
+    EXPECT_EQ(ReadLangStrings("LangString A 1033 \"x\"\rLangString B 1033 \"y\"\r").errors.size(), 1u);
+
+    // makensis's output: its line breaks inside quotes are the text's own.
+    const ScriptLangStrings preprocessed =
+        ReadLangStrings("LangString \"A\" \"${LANG_English}\" \"one\r\ntwo\"\r\nLangString B 1033 'x'\n",
+                        ScriptForm::Preprocessed);
+    ASSERT_EQ(preprocessed.langStrings.size(), 2u);
+    EXPECT_EQ(preprocessed.langStrings[0].text, "one\r\ntwo");
+    EXPECT_EQ(preprocessed.langStrings[1].quote, '\'');
 }
 
 TEST(ParluneImport, EscapesBecomeCharactersAndReferencesPlaceholders) {
@@ -90,6 +117,7 @@ TEST(ParluneImport, LanguagesGoToTheFileTheScriptsTableGivesThem) {
         {"${LANG_WELSH}", "", ""},                  {"1106", "", ""},
         {"0", "", ""},                              {"${LANG_-}", "", ""},
         {"${LANG}", "", ""},                        {"99999999", "", ""},
+        {"${LANG_German}", "de", "1031"},           {"${LANG_russian}", "ru", "1049"},
     };
     for (const Case& c : cases) {
         const ImportLanguage language = LanguageOfArgument(c.argument);
@@ -101,22 +129,27 @@ TEST(ParluneImport, LanguagesGoToTheFileTheScriptsTableGivesThem) {
 TEST(ParluneImport, ScriptsAreReadInMakensissEncodingsOnly) {
     struct Case {
         std::string bytes;
+        int codePage;
         bool read;
-        const char* utf8;
+        const char* utf8;  // or a piece of the complaint
     };
     const Case cases[] = {
-        {"Gr\xC3\xBC\xC3\x9F" "e", true, "Gr\xC3\xBC\xC3\x9F" "e"},
-        {"\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e", true, "Gr\xC3\xBC\xC3\x9F" "e"},
-        {std::string("\xFF\xFEG\0\xFC\0\x3D\xD8\x00\xDE", 10), true, "G\xC3\xBC\xF0\x9F\x98\x80"},
-        {std::string("\xFF\xFEG\0x", 5), false, ""},
-        {std::string("\xFE\xFF\0G", 4), false, ""},
-        {"Gr\xFC\xDF" "e", false, ""},
+        {"Gr\xC3\xBC\xC3\x9F" "e", 0, true, "Gr\xC3\xBC\xC3\x9F" "e"},
+        {"\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e", 0, true, "Gr\xC3\xBC\xC3\x9F" "e"},
+        {std::string("\xFF\xFEG\0\xFC\0\x3D\xD8\x00\xDE", 10), 0, true, "G\xC3\xBC\xF0\x9F\x98\x80"},
+        {std::string("G\0\xFC\0", 4), 0, true, "G\xC3\xBC"},
+        {std::string("\xFF\xFEG\0\n\0x\0\x3D\xD8", 10), 0, false, "line 2, character 2 is half of a surrogate pair"},
+        {std::string("\xFF\xFEG\0x", 5), 0, false, "half a character"},
+        {std::string("\xFE\xFF\0G", 4), 0, false, "UTF-16BE"},
+        {"ok\nGr\xFC\xDF" "e", 0, false, "line 2 is not UTF-8"},
+        {"Gr\xFC\xDF" "e \x80", 1252, true, "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC"},
+        {"Gr\xFC\xDF" "e", 1251, false, "not 1251"},
     };
     for (const Case& c : cases) {
         std::string utf8, complaint;
-        EXPECT_EQ(DecodeScript(c.bytes, utf8, complaint), c.read) << c.bytes;
-        EXPECT_EQ(utf8, c.utf8);
-        EXPECT_EQ(complaint.empty(), c.read) << complaint;
+        EXPECT_EQ(DecodeScript(c.bytes, c.codePage, utf8, complaint), c.read) << c.bytes;
+        if (c.read) EXPECT_EQ(utf8, c.utf8);
+        else EXPECT_NE(complaint.find(c.utf8), std::string::npos) << complaint;
     }
 }
 
@@ -128,16 +161,28 @@ TEST(ParluneImport, FilesKeepNsissDefinitionsInFirstOrderAndPassTheCheck) {
          "LangString Done ${LANG_ENGLISH} \"Installed in $INSTDIR$\\r$\\n\"\n"
          "LangString Title ${LANG_GERMAN} \"Willkommen zu ${PRODUCT}\"\n"
          "LangString Title ${LANG_WELSH} \"Croeso\"\n"
-         "LangString Done ${LANG_WELSH} \"Wedi\"\n"},
+         "LangString Done ${LANG_WELSH} \"Wedi\"\n"
+         "LangString ^SetupCaption ${LANG_ENGLISH} 'Set up \"$(^Name)\"'\n"
+         "LangString MUI_TEXT ${LANG_ENGLISH} \"NSIS's own\"\n",
+         ScriptForm::Source,
+         {"MUI_TEXT"}},
         {"b.nsh",
          "LangString TITLE ${LANG_ENGLISH} \"Case differs\"\n"
          "LangString Done 1031 \"Installiert in $INSTDIR\"\n"
-         "LangString Broken 1031\n"},
+         "LangString Broken 1031\n",
+         ScriptForm::Source,
+         {}},
     };
     const LanguageImport result = ImportLangStrings(scripts);
-    EXPECT_EQ(result.langStrings, 9u);
+    EXPECT_EQ(result.langStrings, 11u);
     EXPECT_EQ(result.imported, 4u);
-    EXPECT_EQ(result.keys, 2u);
+    EXPECT_EQ(result.keys, 3u);  // NsisLanguageId too, as parlune-check counts
+    EXPECT_EQ(result.files[0].keys, 3u);
+    EXPECT_EQ(result.nsisTexts, 1u);
+    EXPECT_EQ(OverridesIncludeText(result.overrides).substr(result.overrides.empty() ? 0 : 3),
+              "; NSIS's own texts as the scripts set them, kept by parlune-import:\n"
+              "; !include this file after the languages are loaded.\n"
+              "LangString ^SetupCaption ${LANG_ENGLISH} 'Set up \"$(^Name)\"'\n");
     ASSERT_EQ(result.files.size(), 2u);
     ASSERT_NE(result.English(), nullptr);
     EXPECT_EQ(result.files[1].tag, "de");

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <set>
 
 #include "ascii_case.h"
 #include "file_names.h"
+#include "file_reading.h"
 #include "language_names.h"
 
 namespace {
@@ -133,19 +133,23 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
 
 }  // namespace
 
-std::string ReadBytes(const std::string& utf8Path) {
-    std::ifstream in(fs::u8path(utf8Path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 FolderReport CheckFolder(const std::string& utf8Folder, int stringSize) {
     FolderReport report;
     report.folder = utf8Folder;
     report.stringSize = stringSize;
 
+    // Every *.json entry, whatever it is: one that is no readable file is
+    // reported, never passed over.
     std::vector<fs::path> paths;
-    for (const fs::directory_entry& entry : fs::directory_iterator(fs::u8path(utf8Folder))) {
-        if (entry.is_regular_file() && IsJsonFile(entry.path())) paths.push_back(entry.path());
+    std::error_code error;
+    fs::directory_iterator entries(fs::u8path(utf8Folder), error);
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+        if (IsJsonFile(entries->path())) paths.push_back(entries->path());
+    }
+    if (error) {
+        report.folderProblems.push_back({Severity::Error, "unreadable-folder", 0, 0,
+                                         "parlune-check cannot read the folder (" + error.message() +
+                                             "), and neither can the installer; check its permissions."});
     }
     std::sort(paths.begin(), paths.end());
 
@@ -156,7 +160,16 @@ FolderReport CheckFolder(const std::string& utf8Folder, int stringSize) {
         file.fileName = path.filename().u8string();
         file.baseName = LoadableBaseName(file.fileName);
         file.language = LanguageName(file.baseName);
-        checks.push_back(CheckLanguageFile(ReadBytes(path.u8string()), stringSize));
+        std::string bytes, reason;
+        if (ReadWholeFile(path.u8string(), bytes, reason)) {
+            checks.push_back(CheckLanguageFile(bytes, stringSize));
+        } else {
+            checks.emplace_back();
+            checks.back().problems.push_back({Severity::Error, "unreadable", 1, 1,
+                                              "The file cannot be read (" + reason +
+                                                  "), so the installer skips it as if it were missing; make it a "
+                                                  "readable file."});
+        }
         file.problems = checks.back().problems;
         file.texts = CountTexts(checks.back());
         CheckFileName(file);

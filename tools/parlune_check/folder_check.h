@@ -28,7 +28,4 @@ struct FolderReport {
     std::size_t warnings = 0;
 };
 
-// A file whole, as bytes; empty when it cannot be read.
-std::string ReadBytes(const std::string& utf8Path);
-
 FolderReport CheckFolder(const std::string& utf8Folder, int stringSize);

@@ -24,6 +24,8 @@ struct LanguageFileCheck {
     std::size_t endColumn = 1;
 };
 
+constexpr int kNsisStringSize = 1024;  // NSIS's standard build; 8192 in its large-strings build
+
 // stringSize is the host's, in UTF-16 units with the terminator: texts longer
 // than stringSize - 1 units are cut.
 LanguageFileCheck CheckLanguageFile(const std::string& bytes, int stringSize);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "file_reading.h"
 #include "folder_check.h"
 #include "language_file_check.h"
 #include "platform/console.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr int kDefaultStringSize = 1024;  // NSIS's standard build
 constexpr int kExitClean = 0;
 constexpr int kExitProblems = 1;
 constexpr int kExitUsage = 2;
@@ -52,14 +52,23 @@ int Usage(const std::string& complaint) {
 
 void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
-bool IsFolder(const std::string& path) {
+// Empty when path is a folder; else why not.
+std::string WhyNoFolder(const std::string& path) {
     std::error_code error;
-    return std::filesystem::is_directory(std::filesystem::u8path(path), error);
+    const std::filesystem::file_status status = std::filesystem::status(std::filesystem::u8path(path), error);
+    if (error == std::errc::too_many_symbolic_link_levels) return "a symbolic link that loops: " + path;
+    if (error || !std::filesystem::exists(status)) return "no such folder: " + path;
+    return std::filesystem::is_directory(status) ? std::string() : "not a folder: " + path;
 }
 
 int WritePseudoLocale(const std::string& folder) {
     const std::filesystem::path base = std::filesystem::u8path(folder);
-    const LanguageFileCheck english = CheckLanguageFile(ReadBytes((base / "en.json").u8string()), kDefaultStringSize);
+    std::string bytes, reason;
+    if (!ReadWholeFile((base / "en.json").u8string(), bytes, reason)) {
+        std::fprintf(stderr, "parlune-check: cannot read %s: %s\n", (base / "en.json").u8string().c_str(), reason.c_str());
+        return kExitProblems;
+    }
+    const LanguageFileCheck english = CheckLanguageFile(bytes, kNsisStringSize);
     if (!english.readable) {
         std::fprintf(stderr, "parlune-check: %s has no readable en.json; check it first\n", folder.c_str());
         return kExitProblems;
@@ -79,11 +88,11 @@ int WritePseudoLocale(const std::string& folder) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     platform::PrepareUtf8Console();
     const std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);
     bool json = false, strict = false, resolve = false, pseudo = false;
-    int stringSize = kDefaultStringSize;
+    int stringSize = kNsisStringSize;
     std::vector<std::string> operands;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -114,15 +123,28 @@ int main(int argc, char** argv) {
     if (resolve) {
         if (operands.empty() || operands.size() > 2) return Usage("--resolve takes an optional TAG and a FOLDER");
         const std::string& folder = operands.back();
-        if (!IsFolder(folder)) return Usage("no such folder: " + folder);
+        if (!WhyNoFolder(folder).empty()) return Usage(WhyNoFolder(folder));
         Print(ResolveReport(operands.size() == 2 ? FromUtf8(operands[0]) : std::u16string(), folder));
         return kExitClean;
     }
     if (operands.size() != 1) return Usage(operands.empty() ? "name a FOLDER" : "name one FOLDER");
-    if (!IsFolder(operands[0])) return Usage("no such folder: " + operands[0]);
+    if (!WhyNoFolder(operands[0]).empty()) return Usage(WhyNoFolder(operands[0]));
     if (pseudo) return WritePseudoLocale(operands[0]);
 
     const FolderReport report = CheckFolder(operands[0], stringSize);
     Print(json ? JsonReport(report) : TextReport(report));
     return report.errors > 0 || (strict && report.warnings > 0) ? kExitProblems : kExitClean;
+}
+
+// Whatever goes wrong, the tool says so and exits with a status: no
+// exception ever ends it.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "parlune-check: stopped: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "parlune-check: stopped by an unexpected failure\n");
+    }
+    return kExitProblems;
 }

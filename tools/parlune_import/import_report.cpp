@@ -6,17 +6,12 @@
 #include "language_names.h"
 #include "report_text.h"
 
-namespace {
-
-std::string Where(const std::string& script, std::size_t line) { return script + ":" + std::to_string(line); }
-
-}  // namespace
-
-std::string ImportReport(const LanguageImport& result, const std::string& outFolder, bool written) {
-    std::string out;
+std::string ImportReport(const LanguageImport& result, const std::string& outFolder, bool written,
+                         const std::string& reading) {
+    std::string out = reading.empty() ? std::string() : reading + "\n\n";
     if (!result.skipped.empty()) {
         out += "Skipped:\n";
-        for (const ImportNote& note : result.skipped) out += "  " + Where(note.script, note.line) + ": " + note.message + "\n";
+        for (const ImportNote& note : result.skipped) out += "  " + ScriptPlace(note.script, note.line) + ": " + note.message + "\n";
         out += "\n";
     }
     std::set<std::string> englishKeys;
@@ -27,16 +22,28 @@ std::string ImportReport(const LanguageImport& result, const std::string& outFol
         std::size_t covered = 0;
         for (const auto& text : file.texts) covered += englishKeys.count(AsciiLower(text.first));
         out += (written ? "Wrote " : "Found ") + Padded(outFolder + "/" + file.tag + ".json", outFolder.size() + 14) +
-               Padded(LanguageName(file.tag), 26) + Counted(file.texts.size(), "key");
+               Padded(LanguageName(file.tag), 26) + Counted(file.keys, "key");
         if (file.tag != "en" && !englishKeys.empty()) {
             out += ", " + std::to_string(covered * 100 / englishKeys.size()) + "% of en.json";
         }
         out += "\n";
     }
+    if (result.nsisTexts > 0) {
+        out += "\n" + Counted(result.nsisTexts, "text") + " of NSIS's own language files (Modern UI's and the like) "
+               "left to NSIS, which gives them in every language it has\n";
+    }
+    if (!result.overrides.empty()) {
+        out += "\n" + Counted(result.overrides.size(), "override") + " of NSIS's own texts, which no language file "
+               "can hold: " + (written ? "written to " : "for ") + outFolder + "/" + kOverridesInclude +
+               "; !include it after the languages are loaded:\n";
+        for (const NsisTextOverride& text : result.overrides) {
+            out += "  " + ScriptPlace(text.script, text.line) + ": " + text.name + " for " + text.language + "\n";
+        }
+    }
     if (!result.placeholders.empty()) {
         out += "\nPlaceholders to fill in the script once their values are known:\n";
         for (const PlaceholderToFill& fill : result.placeholders) {
-            out += "  " + Where(fill.script, fill.line) + ": " + fill.key + " has {{" + fill.placeholder.name +
+            out += "  " + ScriptPlace(fill.script, fill.line) + ": " + fill.key + " has {{" + fill.placeholder.name +
                    "}}: ${ParluneFormat} $" + fill.key + " \"" + fill.placeholder.name + "\" \"" +
                    fill.placeholder.reference + "\"\n";
         }

@@ -7,6 +7,7 @@
 #include "ascii_case.h"
 #include "json_quoted.h"
 #include "langstring_reader.h"
+#include "language_file_check.h"
 #include "language_names.h"
 #include "nsis_languages.h"
 #include "report_text.h"
@@ -32,8 +33,6 @@ struct UnknownLanguage {
     std::size_t texts;
 };
 
-std::string Where(const std::string& script, std::size_t line) { return script + ":" + std::to_string(line); }
-
 // Gathers the LangStrings of the scripts in reading order, then lays them out
 // as one file per language.
 class LangStringCollector {
@@ -46,20 +45,24 @@ public:
         for (const UnknownLanguage& language : unknown_) {
             const std::string why =
                 language.shown == "0" ? "language 0 is whichever the script loaded last; write its ${LANG_...} name"
-                                      : "no Parlune language file stands for " + language.shown;
+                : language.shown.find("${") != std::string::npos
+                    ? "the language " + language.shown + " is filled in by makensis alone; let makensis read the script"
+                    : "no Parlune language file stands for " + language.shown;
             result_.skipped.push_back({language.script, language.line, Counted(language.texts, "text") + " skipped: " + why});
         }
         LayOutFiles();
         ListPlaceholders();
-        result_.keys = keyOrder_.size();
+        CountKeys();
         return result_;
     }
 
 private:
     void Read(std::size_t index) {
         const ScriptSource& script = scripts_[index];
-        const ScriptLangStrings found = ReadLangStrings(script.utf8);
+        const ScriptLangStrings found = ReadLangStrings(script.utf8, script.form);
         result_.langStrings += found.langStrings.size() + found.malformedLines.size();
+        for (const ScriptError& error : found.errors) result_.errors.push_back({script.name, error.line, error.message});
+        NoteWhatOnlyMakensisSees(script.name, found);
         for (std::size_t line : found.malformedLines) {
             result_.skipped.push_back({script.name, line, "LangString needs a name, a language and a text; skipped"});
         }
@@ -69,12 +72,41 @@ private:
                                            " from here on name license files, not texts: they stay in the script"});
         }
         for (const LangStringLine& langString : found.langStrings) {
+            if (script.nsisTextNames.count(langString.name) != 0) {
+                ++result_.nsisTexts;
+                continue;
+            }
+            if (langString.name.compare(0, 1, "^") == 0) {
+                result_.overrides.push_back({script.name, langString.line, langString.name, langString.language,
+                                             langString.text, langString.quote});
+                continue;
+            }
             const ImportLanguage language = LanguageOfArgument(langString.language);
             if (language.tag.empty()) {
                 CountUnknown(language.shown, script.name, langString.line);
             } else {
                 Define(language, {langString.name, ConvertNsisText(langString.text), index, langString.line});
             }
+        }
+    }
+
+    void NoteWhatOnlyMakensisSees(const std::string& script, const ScriptLangStrings& found) {
+        if (!found.includeLines.empty()) {
+            result_.skipped.push_back({script, found.includeLines.front(),
+                                       Counted(found.includeLines.size(), "!include") +
+                                           " from here on not followed without makensis: name those files too"});
+        }
+        if (!found.macroLangStringLines.empty()) {
+            result_.skipped.push_back({script, found.macroLangStringLines.front(),
+                                       Counted(found.macroLangStringLines.size(), "LangString") +
+                                           " inside !macro bodies from here on: only makensis fills in a macro's "
+                                           "arguments; skipped"});
+        }
+        if (!found.unevaluatedConditions.empty()) {
+            result_.skipped.push_back({script, found.unevaluatedConditions.front(),
+                                       Counted(found.unevaluatedConditions.size(), "condition") +
+                                           " from here on only makensis can decide: their texts are read as if "
+                                           "they held"});
         }
     }
 
@@ -99,10 +131,12 @@ private:
             texts.byFoldedKey.emplace(folded, definition);
         } else if (earlier->second.name == definition.name) {
             // makensis warns, and the installer shows the last definition.
+            // The same text from another script is an include read twice.
             const Definition& replaced = earlier->second;
+            if (replaced.script != definition.script && replaced.converted.text == definition.converted.text) return;
             result_.skipped.push_back({scripts_[replaced.script].name, replaced.line,
                                        replaced.name + " for " + LanguageName(language.tag) + " is defined again at " +
-                                           Where(script, definition.line) +
+                                           ScriptPlace(script, definition.line) +
                                            ", and NSIS shows the last definition: this one is skipped"});
             earlier->second = definition;
         } else {
@@ -142,6 +176,19 @@ private:
         result_.imported = kept_.size();
     }
 
+    // The checker's count of each written file, so both tools report one number.
+    void CountKeys() {
+        std::set<std::string> keys;
+        for (ImportedFile& file : result_.files) {
+            const LanguageFileCheck check = CheckLanguageFile(LanguageFileText(file), kNsisStringSize);
+            file.keys = CountTexts(check);
+            for (const KeyEntry& key : check.keys) {
+                if (key.hasText) keys.insert(key.foldedName);
+            }
+        }
+        result_.keys = keys.size();
+    }
+
     // Each key's each placeholder once, where the scripts first have it.
     void ListPlaceholders() {
         std::stable_sort(kept_.begin(), kept_.end(), [](const Definition* a, const Definition* b) {
@@ -176,6 +223,24 @@ const ImportedFile* LanguageImport::English() const {
 
 LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts) {
     return LangStringCollector(scripts).Import();
+}
+
+std::string OverridesIncludeText(const std::vector<NsisTextOverride>& overrides) {
+    std::string out = "\xEF\xBB\xBF; NSIS's own texts as the scripts set them, kept by parlune-import:\n"
+                      "; !include this file after the languages are loaded.\n";
+    for (const NsisTextOverride& text : overrides) {
+        // makensis's output holds $\r $\n $\t as the characters: write them back.
+        std::string written;
+        for (char c : text.text) {
+            if (c == '\r') written += "$\\r";
+            else if (c == '\n') written += "$\\n";
+            else if (c == '\t') written += "$\\t";
+            else written += c;
+        }
+        const char quote = text.quote == '\0' ? '"' : text.quote;
+        out += "LangString " + text.name + " " + text.language + " " + quote + written + quote + "\n";
+    }
+    return out;
 }
 
 std::string LanguageFileText(const ImportedFile& file) {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "folder_check.h"
 #include "import_report.h"
 #include "language_files_import.h"
 #include "platform/console.h"
 #include "script_encoding.h"
+#include "script_reading.h"
 
 namespace {
 
@@ -19,14 +19,25 @@ constexpr int kExitNothingImported = 1;
 constexpr int kExitUsage = 2;
 
 const char kUsage[] =
-    "usage: parlune-import --out FOLDER SCRIPT...\n"
+    "usage: parlune-import [--makensis PATH | --no-makensis] [--codepage N] --out FOLDER SCRIPT...\n"
     "\n"
-    "Reads the LangString lines of NSIS scripts and include files (UTF-8, or\n"
-    "UTF-16LE with a byte-order mark) and writes FOLDER/en.json from English and\n"
-    "one file per language under the name Parlune looks for (de.json, pt-br.json,\n"
-    "zh-cn.json ...). NSIS escapes become their characters; $VAR, $(String),\n"
-    "${DEFINE} and $%ENV% inside a text become {{placeholders}}, listed with the\n"
-    "${ParluneFormat} line that fills each.\n"
+    "Reads the LangStrings (and LangFile.nsh's ${LangFileString} lines) of NSIS\n"
+    "scripts and writes FOLDER/en.json from English and one file per language\n"
+    "under the name Parlune looks for (de.json, pt-br.json, zh-cn.json ...).\n"
+    "\n"
+    "Name the installer's main script: makensis's own preprocessor reads it, with\n"
+    "its includes, defines, macros and conditions, so the files hold the texts\n"
+    "the installer holds. Without makensis the importer reads each named file\n"
+    "itself and says what it cannot see. NSIS escapes become their characters;\n"
+    "$VAR, $(String), ${DEFINE} and $%ENV% left in a text become {{placeholders}},\n"
+    "listed with the ${ParluneFormat} line that fills each. Overrides of NSIS's\n"
+    "own texts (^Name) go to FOLDER/nsis-texts.nsh.\n"
+    "\n"
+    "  --makensis PATH   the makensis to read with (default: the one on PATH)\n"
+    "  --no-makensis     read the files without makensis\n"
+    "  --codepage N      the ANSI code page of scripts that are not UTF-8 or\n"
+    "                    UTF-16LE (as makensis's -INPUTCHARSET CPN); without\n"
+    "                    makensis, 1252 only\n"
     "\n"
     "Exit status: 0 imported, 1 nothing could be imported, 2 bad usage.\n";
 
@@ -43,21 +54,34 @@ int Failure(const std::string& complaint) {
 
 void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
-}  // namespace
+bool WriteFile(const std::filesystem::path& target, const std::string& text) {
+    std::ofstream out(target, std::ios::binary);
+    out << text;
+    return static_cast<bool>(out.flush());
+}
 
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     platform::PrepareUtf8Console();
     const std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);
-    std::string outFolder;
+    std::string outFolder, makensis;
+    bool noMakensis = false;
+    int codePage = kNoCodePage;
     std::vector<std::string> scriptPaths;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--help" || argument == "-h") {
             Print(kUsage);
             return kExitImported;
-        } else if (argument == "--out") {
-            if (i + 1 >= arguments.size()) return Usage("--out needs a FOLDER");
-            outFolder = arguments[++i];
+        } else if (argument == "--out" || argument == "--makensis" || argument == "--codepage") {
+            if (i + 1 >= arguments.size()) return Usage(argument + " needs a value");
+            const std::string& value = arguments[++i];
+            if (argument == "--out") outFolder = value;
+            else if (argument == "--makensis") makensis = value;
+            else if (value.empty() || value.size() > 5 || value.find_first_not_of("0123456789") != std::string::npos)
+                return Usage("--codepage takes a code page number, such as 1252");
+            else codePage = std::stoi(value);
+        } else if (argument == "--no-makensis") {
+            noMakensis = true;
         } else if (argument.size() > 1 && argument[0] == '-') {
             return Usage("unknown option " + argument);
         } else {
@@ -66,22 +90,26 @@ int main(int argc, char** argv) {
     }
     if (outFolder.empty()) return Usage("name the FOLDER to write with --out");
     if (scriptPaths.empty()) return Usage("name at least one SCRIPT");
+    if (noMakensis && !makensis.empty()) return Usage("--makensis and --no-makensis exclude each other");
 
+    ScriptReader reader;
+    std::string complaint;
+    if (!ChooseReader(makensis, noMakensis, codePage, reader, complaint)) return Failure(complaint);
     std::vector<ScriptSource> scripts;
     for (const std::string& path : scriptPaths) {
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(std::filesystem::u8path(path), error)) {
-            return Failure("cannot read " + path + ": no such file");
-        }
-        ScriptSource script{path, {}};
-        std::string complaint;
-        if (!DecodeScript(ReadBytes(path), script.utf8, complaint)) return Failure("cannot read " + path + ": " + complaint);
-        scripts.push_back(script);
+        ScriptSource script;
+        if (!ReadScript(reader, path, script, complaint)) return Failure("cannot read " + path + ": " + complaint);
+        scripts.push_back(std::move(script));
     }
 
     const LanguageImport result = ImportLangStrings(scripts);
+    if (!result.errors.empty()) {
+        std::string errors;
+        for (const ImportNote& error : result.errors) errors += "\n  " + ScriptPlace(error.script, error.line) + ": " + error.message;
+        return Failure("makensis refuses these lines, so no installer holds their texts; nothing written:" + errors);
+    }
     if (result.English() == nullptr) {
-        Print(ImportReport(result, outFolder, false));
+        Print(ImportReport(result, outFolder, false, reader.Description()));
         return Failure(result.files.empty()
                            ? "found no LangString of a language Parlune has a file for; nothing written"
                            : "found no English LangString (${LANG_ENGLISH} or 1033), and en.json is the file every "
@@ -92,10 +120,27 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder, error);
     for (const ImportedFile& file : result.files) {
         const std::filesystem::path target = folder / (file.tag + ".json");
-        std::ofstream out(target, std::ios::binary);
-        out << LanguageFileText(file);
-        if (!out.flush()) return Failure("cannot write " + target.u8string());
+        if (!WriteFile(target, LanguageFileText(file))) return Failure("cannot write " + target.u8string());
     }
-    Print(ImportReport(result, outFolder, true));
+    if (!result.overrides.empty()) {
+        const std::filesystem::path target = folder / kOverridesInclude;
+        if (!WriteFile(target, OverridesIncludeText(result.overrides))) return Failure("cannot write " + target.u8string());
+    }
+    Print(ImportReport(result, outFolder, true, reader.Description()));
     return kExitImported;
+}
+
+}  // namespace
+
+// Whatever goes wrong, the tool says so and exits with a status: no
+// exception ever ends it.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "parlune-import: stopped: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "parlune-import: stopped by an unexpected failure\n");
+    }
+    return kExitNothingImported;
 }

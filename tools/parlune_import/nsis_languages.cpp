@@ -27,7 +27,8 @@ ImportLanguage LanguageOfArgument(const std::string& argument) {
     const std::string prefix = "${LANG_";
     if (argument.size() > prefix.size() + 1 && argument.compare(0, prefix.size(), prefix) == 0 &&
         argument.back() == '}') {
-        const std::string name = argument.substr(prefix.size(), argument.size() - prefix.size() - 1);
+        // makensis finds a language by its name in any letter case.
+        const std::string name = AsciiUpper(argument.substr(prefix.size(), argument.size() - prefix.size() - 1));
         for (const NsisLanguageRow& row : NsisLanguageRows()) {
             if (*row.ids != '\0' && AsciiUpper(row.nsisLanguage) == name) return FromRow(row, "LANG_" + name);
         }

@@ -3,7 +3,16 @@
 
 #include <string>
 
-// UTF-8 with or without a byte-order mark, or UTF-16LE with one. Anything
-// else (an ANSI code page, UTF-16BE) is refused with a sentence saying so,
+// What the script's bytes were, for the report and for makensis's
+// -INPUTCHARSET.
+enum class ScriptCharset { Utf8, Utf16le, Utf16leWithoutBom, CodePage1252 };
+
+constexpr int kNoCodePage = 0;
+
+// UTF-8 with or without a byte-order mark, UTF-16LE with one or without one
+// (told by its zero high bytes), and, when codePage is 1252, that ANSI code
+// page for bytes that are not UTF-8. Anything else (another code page,
+// UTF-16BE, broken UTF-16) is refused with a sentence that names the line,
 // rather than guessed.
-bool DecodeScript(const std::string& bytes, std::string& utf8, std::string& complaint);
+bool DecodeScript(const std::string& bytes, int codePage, std::string& utf8, std::string& complaint,
+                  ScriptCharset* charset = nullptr);

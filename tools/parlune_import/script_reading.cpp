@@ -1,0 +1,160 @@
+#include "script_reading.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "file_reading.h"
+#include "platform/console.h"
+#include "script_encoding.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string MakensisFileName() {
+#ifdef _WIN32
+    return "makensis.exe";
+#else
+    return "makensis";
+#endif
+}
+
+// A LangFile.nsh language file ("!insertmacro LANGFILE ..." first) is no
+// script of its own: makensis reads it through LangFile.nsh's macro.
+bool IsLangFile(const std::string& utf8) {
+    std::size_t at = utf8.find("!insertmacro");
+    while (at != std::string::npos) {
+        std::size_t word = at + 12;
+        while (word < utf8.size() && (utf8[word] == ' ' || utf8[word] == '\t')) ++word;
+        if (utf8.compare(word, 8, "LANGFILE") == 0) return true;
+        at = utf8.find("!insertmacro", word);
+    }
+    return false;
+}
+
+// A script in a temporary folder, removed when it goes out of scope.
+class TemporaryScript {
+public:
+    explicit TemporaryScript(const std::string& text) {
+        std::error_code error;
+        std::random_device random;
+        path_ = fs::temp_directory_path(error) / ("parlune-import-" + std::to_string(random()) + ".nsi");
+        std::ofstream out(path_, std::ios::binary);
+        out << "\xEF\xBB\xBF" << text;
+        written_ = static_cast<bool>(out.flush());
+    }
+    ~TemporaryScript() {
+        std::error_code error;
+        fs::remove(path_, error);
+    }
+    TemporaryScript(const TemporaryScript&) = delete;
+    TemporaryScript& operator=(const TemporaryScript&) = delete;
+
+    bool Written() const { return written_; }
+    std::string Path() const { return path_.u8string(); }
+
+private:
+    fs::path path_;
+    bool written_ = false;
+};
+
+// makensis's preprocessor output of a script, without running the script's
+// own !system or !execute commands.
+bool Preprocess(const ScriptReader& reader, const std::string& path, const std::string& inputCharset,
+                std::string& output, std::string& complaint) {
+    std::vector<std::string> arguments = {"-OUTPUTCHARSET", "UTF8"};
+    if (!inputCharset.empty()) arguments.insert(arguments.end(), {"-INPUTCHARSET", inputCharset});
+    arguments.insert(arguments.end(), {"-SAFEPPO", path});
+    platform::ProgramRun run = platform::RunProgram(reader.makensis, arguments);
+    if (!run.started) {
+        complaint = "makensis (" + reader.makensis + ") does not start";
+        return false;
+    }
+    if (run.exitCode != 0) {
+        while (!run.errors.empty() && (run.errors.back() == '\n' || run.errors.back() == '\r')) run.errors.pop_back();
+        complaint = "makensis stops on it, so no installer holds its texts:\n" +
+                    (run.errors.empty() ? "(makensis said nothing, exit " + std::to_string(run.exitCode) + ")"
+                                        : run.errors);
+        return false;
+    }
+    output.swap(run.output);
+    return true;
+}
+
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+}  // namespace
+
+std::string ScriptReader::Description() const {
+    if (!makensis.empty()) {
+        return "Read through makensis " + version + " (" + makensis +
+               "): includes, defines, macros and conditions as the installer holds them.";
+    }
+    return "Read without makensis (none found; name it with --makensis PATH): includes are not followed, "
+           "LangStrings inside macros are skipped, and only this script's own defines and plain conditions are "
+           "filled in.";
+}
+
+bool ChooseReader(const std::string& named, bool off, int codePage, ScriptReader& reader, std::string& complaint) {
+    reader.codePage = codePage;
+    if (off) return true;
+    reader.makensis = named.empty() ? platform::FindProgramOnPath(MakensisFileName()) : named;
+    if (reader.makensis.empty()) return true;
+    const platform::ProgramRun run = platform::RunProgram(reader.makensis, {"-VERSION"});
+    if (!run.started || run.exitCode != 0) {
+        if (named.empty()) {  // one on PATH that does not run: read without it
+            reader.makensis.clear();
+            return true;
+        }
+        complaint = "makensis " + named + " does not run";
+        return false;
+    }
+    reader.version = run.output.substr(0, run.output.find_first_of("\r\n"));
+    // The names NSIS's own language files give texts, read by makensis itself.
+    TemporaryScript names("!include LangFile.nsh\n"
+                          "!insertmacro LANGFILE_INCLUDE \"${NSISDIR}\\Contrib\\Language files\\English.nsh\"\n");
+    std::string output, ignored;
+    if (names.Written() && Preprocess(reader, names.Path(), "", output, ignored)) {
+        for (const LangStringLine& line : ReadLangStrings(output, ScriptForm::Preprocessed).langStrings) {
+            reader.nsisTextNames.insert(line.name);
+        }
+    }
+    return true;
+}
+
+bool ReadScript(const ScriptReader& reader, const std::string& path, ScriptSource& source, std::string& complaint) {
+    std::string bytes, reason;
+    if (!ReadWholeFile(path, bytes, reason)) {
+        complaint = reason;
+        return false;
+    }
+    ScriptCharset charset = ScriptCharset::Utf8;
+    std::string utf8;
+    const bool decoded = DecodeScript(bytes, reader.codePage, utf8, complaint, &charset);
+    source.name = path;
+    if (reader.makensis.empty()) {
+        if (!decoded) return false;
+        source.utf8.swap(utf8);
+        source.form = ScriptForm::Source;
+        return true;
+    }
+    // makensis decodes the file itself: the charset tells it what the mark
+    // does not.
+    std::string inputCharset;
+    if (reader.codePage != kNoCodePage) inputCharset = "CP" + std::to_string(reader.codePage);
+    else if (charset == ScriptCharset::Utf16leWithoutBom) inputCharset = "UTF16LE";
+    else if (!decoded) return false;
+    source.form = ScriptForm::Preprocessed;
+    const std::string absolute = fs::absolute(fs::u8path(path)).u8string();
+    if (IsLangFile(decoded ? utf8 : bytes)) {
+        TemporaryScript wrapper("!include LangFile.nsh\n!insertmacro LANGFILE_INCLUDE " + Quoted(absolute) + "\n");
+        if (!wrapper.Written()) {
+            complaint = "cannot write a temporary script for makensis";
+            return false;
+        }
+        return Preprocess(reader, wrapper.Path(), "", source.utf8, complaint);
+    }
+    source.nsisTextNames = reader.nsisTextNames;
+    return Preprocess(reader, absolute, inputCharset, source.utf8, complaint);
+}
