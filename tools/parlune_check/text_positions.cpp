@@ -13,10 +13,17 @@ LineColumn TextPositions::At(std::size_t offset) const {
     offset = std::min(offset, bytes_.size());
     const auto next = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
     const std::size_t line = static_cast<std::size_t>(next - lineStarts_.begin());
+    std::size_t from = lineStarts_[line - 1];
     std::size_t column = 1;
-    for (std::size_t i = lineStarts_[line - 1]; i < offset; ++i) {
+    if (line == last_.line && offset >= lastOffset_) {
+        from = lastOffset_;
+        column = last_.column;
+    }
+    for (std::size_t i = from; i < offset; ++i) {
         // Continuation bytes belong to the character before them.
         if ((static_cast<unsigned char>(bytes_[i]) & 0xC0) != 0x80) ++column;
     }
-    return {line, column};
+    lastOffset_ = offset;
+    last_ = {line, column};
+    return last_;
 }

@@ -19,4 +19,9 @@ public:
 private:
     const std::string& bytes_;
     std::vector<std::size_t> lineStarts_;
+    // Where the last answer left off: offsets asked in rising order, as a
+    // check asks them, each count on from there, so a file on one line
+    // stays linear.
+    mutable std::size_t lastOffset_ = 0;
+    mutable LineColumn last_{1, 1};
 };

@@ -1,6 +1,8 @@
 #include "import_report.h"
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 #include "ascii_case.h"
 #include "language_names.h"
@@ -36,8 +38,16 @@ std::string ImportReport(const LanguageImport& result, const std::string& outFol
         out += "\n" + Counted(result.overrides.size(), "override") + " of NSIS's own texts, which no language file "
                "can hold: " + (written ? "written to " : "for ") + outFolder + "/" + kOverridesInclude +
                "; !include it after the languages are loaded:\n";
+        // One line per name, where the scripts first set it.
+        std::vector<std::pair<const NsisTextOverride*, std::size_t>> names;
         for (const NsisTextOverride& text : result.overrides) {
-            out += "  " + ScriptPlace(text.script, text.line) + ": " + text.name + " for " + text.language + "\n";
+            auto same = std::find_if(names.begin(), names.end(), [&](const auto& n) { return n.first->name == text.name; });
+            if (same == names.end()) names.push_back({&text, 1});
+            else ++same->second;
+        }
+        for (const auto& name : names) {
+            out += "  " + ScriptPlace(name.first->script, name.first->line) + ": " + name.first->name + " for " +
+                   (name.second == 1 ? name.first->language : Counted(name.second, "language")) + "\n";
         }
     }
     if (!result.placeholders.empty()) {

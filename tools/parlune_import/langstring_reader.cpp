@@ -200,7 +200,11 @@ private:
     // The condition from words[first] on; one it cannot decide holds, and is noted.
     bool Holds(const std::string& command, const std::vector<Word>& words, std::size_t first, std::size_t lineNumber) {
         const std::size_t count = words.size() - std::min(first, words.size());
-        if ((command == "!ifdef" || command == "!ifndef") && count == 1) {
+        // A language file's features (!ifdef MUI_WELCOMEPAGE) are the including
+        // script's to define: each of its texts is one some installer holds.
+        const bool featureOfLangFile = !langFileLanguage_.empty() && command == "!ifdef";
+        if ((command == "!ifdef" || command == "!ifndef") && count == 1 &&
+            !(featureOfLangFile && defines_.count(words[first].text) == 0)) {
             return (defines_.count(words[first].text) != 0) == (command == "!ifdef");
         }
         long left = 0, right = 0;

@@ -33,6 +33,23 @@ bool IsLangFile(const std::string& utf8) {
     return false;
 }
 
+// The script that reads a language file through LangFile.nsh. The features
+// the file tests with !ifdef (MUI_WELCOMEPAGE ...) are all defined: each of
+// its texts is one some installer holds.
+std::string LangFileWrapper(const std::string& absolutePath, const std::string& utf8) {
+    std::string wrapper;
+    std::set<std::string> defined;
+    for (std::size_t at = utf8.find("!ifdef"); at != std::string::npos; at = utf8.find("!ifdef", at + 6)) {
+        std::size_t start = at + 6;
+        while (start < utf8.size() && (utf8[start] == ' ' || utf8[start] == '\t')) ++start;
+        std::size_t end = start;
+        while (end < utf8.size() && utf8[end] > ' ') ++end;
+        const std::string name = utf8.substr(start, end - start);
+        if (end > start && at + 6 < start && defined.insert(name).second) wrapper += "!define " + name + "\n";
+    }
+    return wrapper + "!include LangFile.nsh\n!insertmacro LANGFILE_INCLUDE \"" + absolutePath + "\"\n";
+}
+
 // A script in a temporary folder, removed when it goes out of scope.
 class TemporaryScript {
 public:
@@ -82,8 +99,6 @@ bool Preprocess(const ScriptReader& reader, const std::string& path, const std::
     return true;
 }
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
-
 }  // namespace
 
 std::string ScriptReader::Description() const {
@@ -112,9 +127,14 @@ bool ChooseReader(const std::string& named, bool off, int codePage, ScriptReader
     }
     reader.version = run.output.substr(0, run.output.find_first_of("\r\n"));
     // The names NSIS's own language files give texts, read by makensis itself.
-    TemporaryScript names("!include LangFile.nsh\n"
-                          "!insertmacro LANGFILE_INCLUDE \"${NSISDIR}\\Contrib\\Language files\\English.nsh\"\n");
-    std::string output, ignored;
+    TemporaryScript folder("Name \"${NSISDIR}\"\n");
+    std::string output, ignored, english;
+    if (!folder.Written() || !Preprocess(reader, folder.Path(), "", output, ignored)) return true;
+    const std::size_t open = output.find('"'), close = output.rfind('"');
+    if (open == std::string::npos || close <= open) return true;
+    const std::string englishPath = output.substr(open + 1, close - open - 1) + "/Contrib/Language files/English.nsh";
+    if (!ReadWholeFile(englishPath, english, ignored)) return true;
+    TemporaryScript names(LangFileWrapper(englishPath, english));
     if (names.Written() && Preprocess(reader, names.Path(), "", output, ignored)) {
         for (const LangStringLine& line : ReadLangStrings(output, ScriptForm::Preprocessed).langStrings) {
             reader.nsisTextNames.insert(line.name);
@@ -148,7 +168,7 @@ bool ReadScript(const ScriptReader& reader, const std::string& path, ScriptSourc
     source.form = ScriptForm::Preprocessed;
     const std::string absolute = fs::absolute(fs::u8path(path)).u8string();
     if (IsLangFile(decoded ? utf8 : bytes)) {
-        TemporaryScript wrapper("!include LangFile.nsh\n!insertmacro LANGFILE_INCLUDE " + Quoted(absolute) + "\n");
+        TemporaryScript wrapper(LangFileWrapper(absolute, decoded ? utf8 : bytes));
         if (!wrapper.Written()) {
             complaint = "cannot write a temporary script for makensis";
             return false;
