@@ -144,6 +144,7 @@ TEST(ParluneImport, ScriptsAreReadInMakensissEncodingsOnly) {
         {"ok\nGr\xFC\xDF" "e", 0, false, "line 2 is not UTF-8"},
         {"Gr\xFC\xDF" "e \x80", 1252, true, "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC"},
         {"Gr\xFC\xDF" "e", 1251, false, "not 1251"},
+        {std::string("a\nb\0", 4), 0, false, "line 2 holds a zero character"},
     };
     for (const Case& c : cases) {
         std::string utf8, complaint;

@@ -70,12 +70,18 @@ std::string FromWindows1252(const std::string& text) {
     return ToUtf8(wide);
 }
 
-}  // namespace
+// A zero byte ends a C string: no key or text of the installer can hold one.
+bool HasNoZero(const std::string& utf8, std::string& complaint) {
+    const std::size_t zero = utf8.find('\0');
+    if (zero == std::string::npos) return true;
+    std::size_t line = 1;
+    for (std::size_t i = 0; i < zero; ++i) line += utf8[i] == '\n' ? 1 : 0;
+    complaint = LineOf(line) + " holds a zero character, which no NSIS text can hold; remove it";
+    return false;
+}
 
-bool DecodeScript(const std::string& bytes, int codePage, std::string& utf8, std::string& complaint,
-                  ScriptCharset* charset) {
-    ScriptCharset ignored;
-    ScriptCharset& found = charset != nullptr ? *charset : ignored;
+bool DecodeBytes(const std::string& bytes, int codePage, std::string& utf8, std::string& complaint,
+                 ScriptCharset& found) {
     if (bytes.compare(0, 2, "\xFF\xFE") == 0) {
         found = ScriptCharset::Utf16le;
         return DecodeUtf16le(bytes, 2, utf8, complaint);
@@ -106,4 +112,18 @@ bool DecodeScript(const std::string& bytes, int codePage, std::string& utf8, std
                 "(with makensis, any CP#; without it, 1252), or save the file as UTF-8";
     if (codePage != kNoCodePage) complaint += "; without makensis only code page 1252 is read, not " + std::to_string(codePage);
     return false;
+}
+
+}  // namespace
+
+bool DecodeScript(const std::string& bytes, int codePage, std::string& utf8, std::string& complaint,
+                  ScriptCharset* charset) {
+    ScriptCharset ignored;
+    std::string decoded;
+    if (!DecodeBytes(bytes, codePage, decoded, complaint, charset != nullptr ? *charset : ignored) ||
+        !HasNoZero(decoded, complaint)) {
+        return false;
+    }
+    utf8.swap(decoded);
+    return true;
 }
