@@ -27,7 +27,12 @@ bool IsLangFile(const std::string& utf8) {
     while (at != std::string::npos) {
         std::size_t word = at + 12;
         while (word < utf8.size() && (utf8[word] == ' ' || utf8[word] == '\t')) ++word;
-        if (utf8.compare(word, 8, "LANGFILE") == 0) return true;
+        for (const std::string macro : {"LANGFILE", "LANGFILE_EXT", "\"LANGFILE\"", "\"LANGFILE_EXT\""}) {
+            const std::size_t end = word + macro.size();
+            if (utf8.compare(word, macro.size(), macro) == 0 && end < utf8.size() && (utf8[end] == ' ' || utf8[end] == '\t')) {
+                return true;
+            }
+        }
         at = utf8.find("!insertmacro", word);
     }
     return false;
@@ -106,7 +111,7 @@ std::string ScriptReader::Description() const {
         return "Read through makensis " + version + " (" + makensis +
                "): includes, defines, macros and conditions as the installer holds them.";
     }
-    return "Read without makensis (none found; name it with --makensis PATH): includes are not followed, "
+    return "Read without makensis (put it on PATH or name it with --makensis PATH): includes are not followed, "
            "LangStrings inside macros are skipped, and only this script's own defines and plain conditions are "
            "filled in.";
 }
