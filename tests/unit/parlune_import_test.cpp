@@ -66,6 +66,12 @@ TEST(ParluneImport, LangStringLinesAreSplitAsMakensisSplitsThem) {
     EXPECT_EQ(source.errors[0].line, 7u);
     EXPECT_EQ(ReadLangStrings("LangString A 1033 \"x\"\rLangString B 1033 \"y\"\r").errors.size(), 1u);
 
+    // A later file sees an earlier one's defines, as an include sees its script's.
+    ScriptDefines defines;
+    ReadLangStrings("!define PRODUCT Tally", ScriptForm::Source, &defines);
+    EXPECT_EQ(ReadLangStrings("LangString T 1036 \"${PRODUCT}\"", ScriptForm::Source, &defines).langStrings[0].text,
+              "Tally");
+
     // makensis's output: its line breaks inside quotes are the text's own.
     const ScriptLangStrings preprocessed =
         ReadLangStrings("LangString \"A\" \"${LANG_English}\" \"one\r\ntwo\"\r\nLangString B 1033 'x'\n",

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 
 #include "ascii_case.h"
 
@@ -92,6 +91,8 @@ bool IsNumber(const std::string& text, long& value) {
 // bodies it cannot expand, and the language a LangFile.nsh file declares.
 class SourceReader {
 public:
+    explicit SourceReader(ScriptDefines& defines) : defines_(defines) {}
+
     ScriptLangStrings Read(const std::string& script) {
         if (script.find('\n') == std::string::npos && script.find('\r') != std::string::npos) {
             found_.errors.push_back({1, "its lines end in CR alone, which makensis reads as one line; "
@@ -282,7 +283,7 @@ private:
 
     ScriptLangStrings found_;
     WordSplitter splitter_;
-    std::map<std::string, std::string> defines_;
+    ScriptDefines& defines_;
     std::vector<Branch> branches_;
     bool inMacro_ = false;
     std::string langFileLanguage_;
@@ -314,6 +315,8 @@ ScriptLangStrings ReadPreprocessed(const std::string& script) {
 
 }  // namespace
 
-ScriptLangStrings ReadLangStrings(const std::string& utf8Script, ScriptForm form) {
-    return form == ScriptForm::Source ? SourceReader().Read(utf8Script) : ReadPreprocessed(utf8Script);
+ScriptLangStrings ReadLangStrings(const std::string& utf8Script, ScriptForm form, ScriptDefines* defines) {
+    if (form == ScriptForm::Preprocessed) return ReadPreprocessed(utf8Script);
+    ScriptDefines own;
+    return SourceReader(defines != nullptr ? *defines : own).Read(utf8Script);
 }

@@ -2,6 +2,7 @@
 // its lines: continuation backslashes, comments, and the three quote styles.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,13 @@ enum class ScriptForm {
                    // $\r $\n $\t already the characters, and so line breaks inside quotes
 };
 
+// NAME -> value, as !define sets them.
+using ScriptDefines = std::map<std::string, std::string>;
+
 // In the source form, !define values fill ${NAME} as makensis does, !ifdef,
 // !ifndef and !if on plain values choose their branch, and LangFile.nsh's
 // ${LangFileString} lines count as LangStrings of the file's language.
-ScriptLangStrings ReadLangStrings(const std::string& utf8Script, ScriptForm form = ScriptForm::Source);
+// defines, when given, holds what earlier files defined and takes this
+// one's, as an include sees its script's.
+ScriptLangStrings ReadLangStrings(const std::string& utf8Script, ScriptForm form = ScriptForm::Source,
+                                  ScriptDefines* defines = nullptr);

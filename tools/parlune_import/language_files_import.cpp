@@ -59,7 +59,7 @@ public:
 private:
     void Read(std::size_t index) {
         const ScriptSource& script = scripts_[index];
-        const ScriptLangStrings found = ReadLangStrings(script.utf8, script.form);
+        const ScriptLangStrings found = ReadLangStrings(script.utf8, script.form, &defines_);
         result_.langStrings += found.langStrings.size() + found.malformedLines.size();
         for (const ScriptError& error : found.errors) result_.errors.push_back({script.name, error.line, error.message});
         NoteWhatOnlyMakensisSees(script.name, found);
@@ -213,6 +213,7 @@ private:
     std::map<std::string, LanguageTexts> languages_;
     std::vector<UnknownLanguage> unknown_;
     std::vector<const Definition*> kept_;  // what the files hold
+    ScriptDefines defines_;  // the named files' defines, in reading order, as includes see them
 };
 
 }  // namespace
