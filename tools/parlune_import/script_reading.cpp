@@ -112,7 +112,7 @@ std::string ScriptReader::Description() const {
                "): includes, defines, macros and conditions as the installer holds them.";
     }
     return "Read without makensis (put it on PATH or name it with --makensis PATH): includes are not followed, "
-           "LangStrings inside macros are skipped, and only this script's own defines and plain conditions are "
+           "LangStrings inside macros are skipped, and only the named files' own defines and plain conditions are "
            "filled in.";
 }
 
