@@ -44,9 +44,10 @@
 ;       Releases the loaded files early; the plug-in also releases them
 ;       when the installer unloads it, silent installs included.
 ;
-; Checking while compiling: with PARLUNE_CHECK defined before this file is
-; included, the package's parlune-check reads every packed folder and stops
-; the compile on errors (on warnings too with PARLUNE_CHECK_STRICT).
+; Checking while compiling: the package's parlune-check reads every packed
+; folder with the declared texts and stops the compile on errors (on warnings
+; too with PARLUNE_CHECK_STRICT); PARLUNE_NO_CHECK, defined before this file
+; is included, turns it off.
 ;
 ; Keys that Parlune itself reads from a language file: "NsisLanguageId" (the
 ; NSIS language id for $LANGUAGE), "LanguageName" (the name in the dialog),
@@ -91,13 +92,15 @@
 
 ; ---- Checking the language files while the script compiles ----
 
-; With PARLUNE_CHECK defined before this file is included, parlune-check
-; reads every folder that ParluneInitPacked or ParluneInitLanguage packs, once,
-; while makensis compiles: its report shows in makensis's output, and errors
-; (with PARLUNE_CHECK_STRICT, warnings too) stop the compile. The checker is
-; the package's own, for the system makensis runs on; PARLUNE_CHECKER names
-; another.
-!ifdef PARLUNE_CHECK
+; parlune-check reads every folder that ParluneInitPacked or
+; ParluneInitLanguage packs, once, while makensis compiles, together with the
+; texts the script has declared by then: its report shows in makensis's
+; output, and errors (with PARLUNE_CHECK_STRICT, warnings too) stop the
+; compile. The checker is the package's own, for the system makensis runs on,
+; beside the Include folder; PARLUNE_CHECKER names another. Without one,
+; makensis warns and compiles unchecked, unless PARLUNE_CHECK asks for the
+; check; PARLUNE_NO_CHECK turns it off.
+!ifndef PARLUNE_NO_CHECK
   !ifndef PARLUNE_CHECKER
     !ifdef NSIS_WIN32_MAKENSIS
       !define PARLUNE_CHECKER "${__FILEDIR__}\..\Bin\parlune-check.exe"
@@ -113,25 +116,43 @@
   !define _PARLUNE_CHECKED "|"
 !endif
 
+!macro _ParluneRunChecker SOURCE_FOLDER
+  !define _PARLUNE_CHECK_RUN "${_PARLUNE_CHECK_OPTIONS}"
+  !if ${_PARLUNE_TEXTS} > 0
+    !tempfile _PARLUNE_DECLARED
+    !insertmacro _ParluneEachText _ParluneDeclaredName
+    !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --declared "${_PARLUNE_DECLARED}"'
+  !endif
+  !ifdef NSIS_WIN32_MAKENSIS
+    ; cmd.exe takes off the outermost pair of quotes
+    !system '""${PARLUNE_CHECKER}" ${_PARLUNE_CHECK_RUN} "${SOURCE_FOLDER}""' _PARLUNE_CHECK_STATUS
+  !else
+    !searchreplace _PARLUNE_CHECK_FOLDER "${SOURCE_FOLDER}" "\" "/"
+    !system '"${PARLUNE_CHECKER}" ${_PARLUNE_CHECK_RUN} "${_PARLUNE_CHECK_FOLDER}"' _PARLUNE_CHECK_STATUS
+  !endif
+  !ifdef _PARLUNE_DECLARED
+    !delfile "${_PARLUNE_DECLARED}"
+    !undef _PARLUNE_DECLARED
+  !endif
+  !undef _PARLUNE_CHECK_RUN
+  !if ${_PARLUNE_CHECK_STATUS} <> 0
+    !error "parlune-check found problems in ${SOURCE_FOLDER} (its report is above); fix them, or define PARLUNE_NO_CHECK to compile unchecked"
+  !endif
+  !undef _PARLUNE_CHECK_STATUS
+!macroend
+
 !macro _ParluneCheckFolder SOURCE_FOLDER
-  !ifdef PARLUNE_CHECK
+  !ifndef PARLUNE_NO_CHECK
     !searchreplace _PARLUNE_UNSEEN "${_PARLUNE_CHECKED}" "|${SOURCE_FOLDER}|" ""
     !if "${_PARLUNE_UNSEEN}" == "${_PARLUNE_CHECKED}"
       !define /redef _PARLUNE_CHECKED "${_PARLUNE_CHECKED}${SOURCE_FOLDER}|"
-      !if ! /FileExists "${PARLUNE_CHECKER}"
+      !if /FileExists "${PARLUNE_CHECKER}"
+        !insertmacro _ParluneRunChecker "${SOURCE_FOLDER}"
+      !else ifdef PARLUNE_CHECK
         !error "PARLUNE_CHECK: no checker at ${PARLUNE_CHECKER}; unpack the whole Parlune package (its Bin folder beside Include), or define PARLUNE_CHECKER"
-      !endif
-      !ifdef NSIS_WIN32_MAKENSIS
-        ; cmd.exe takes off the outermost pair of quotes
-        !system '""${PARLUNE_CHECKER}" ${_PARLUNE_CHECK_OPTIONS} "${SOURCE_FOLDER}""' _PARLUNE_CHECK_STATUS
       !else
-        !searchreplace _PARLUNE_CHECK_FOLDER "${SOURCE_FOLDER}" "\" "/"
-        !system '"${PARLUNE_CHECKER}" ${_PARLUNE_CHECK_OPTIONS} "${_PARLUNE_CHECK_FOLDER}"' _PARLUNE_CHECK_STATUS
+        !warning "Parlune: ${SOURCE_FOLDER} is not checked: no parlune-check at ${PARLUNE_CHECKER}; unpack the package's Bin folder beside Include, or define PARLUNE_CHECKER (PARLUNE_NO_CHECK: compile unchecked without this warning)"
       !endif
-      !if ${_PARLUNE_CHECK_STATUS} <> 0
-        !error "parlune-check found problems in ${SOURCE_FOLDER} (its report is above); fix them, or compile without PARLUNE_CHECK"
-      !endif
-      !undef _PARLUNE_CHECK_STATUS
     !endif
   !endif
 !macroend
@@ -202,57 +223,68 @@
   Pop $${_PARLUNE_TEXT_${INDEX}}
 !macroend
 
-!macro _ParluneLoadTextAt BASE OFFSET
+; ACTION INDEX for every declared text, unrolled in blocks of a hundred
+; and of ten.
+!macro _ParluneEachTextAt ACTION BASE OFFSET
   !define /redef /math _PARLUNE_TEXT_INDEX ${BASE} + ${OFFSET}
   !if ${_PARLUNE_TEXT_INDEX} > 0
   !if ${_PARLUNE_TEXT_INDEX} <= ${_PARLUNE_TEXTS}
-    !insertmacro _ParluneLoadText ${_PARLUNE_TEXT_INDEX}
+    !insertmacro ${ACTION} ${_PARLUNE_TEXT_INDEX}
   !endif
   !endif
 !macroend
 
-!macro _ParluneLoadTenAt BASE OFFSET
+!macro _ParluneEachTenAt ACTION BASE OFFSET
   !define /redef /math _PARLUNE_TEN ${BASE} + ${OFFSET}
   !if ${_PARLUNE_TEN} <= ${_PARLUNE_TEXTS}
-    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 0
-    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 1
-    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 2
-    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 3
-    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 4
-    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 5
-    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 6
-    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 7
-    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 8
-    !insertmacro _ParluneLoadTextAt ${_PARLUNE_TEN} 9
+    !insertmacro _ParluneEachTextAt ${ACTION} ${_PARLUNE_TEN} 0
+    !insertmacro _ParluneEachTextAt ${ACTION} ${_PARLUNE_TEN} 1
+    !insertmacro _ParluneEachTextAt ${ACTION} ${_PARLUNE_TEN} 2
+    !insertmacro _ParluneEachTextAt ${ACTION} ${_PARLUNE_TEN} 3
+    !insertmacro _ParluneEachTextAt ${ACTION} ${_PARLUNE_TEN} 4
+    !insertmacro _ParluneEachTextAt ${ACTION} ${_PARLUNE_TEN} 5
+    !insertmacro _ParluneEachTextAt ${ACTION} ${_PARLUNE_TEN} 6
+    !insertmacro _ParluneEachTextAt ${ACTION} ${_PARLUNE_TEN} 7
+    !insertmacro _ParluneEachTextAt ${ACTION} ${_PARLUNE_TEN} 8
+    !insertmacro _ParluneEachTextAt ${ACTION} ${_PARLUNE_TEN} 9
   !endif
 !macroend
 
-!macro _ParluneLoadHundredAt BASE
+!macro _ParluneEachHundredAt ACTION BASE
   !if ${BASE} <= ${_PARLUNE_TEXTS}
-    !insertmacro _ParluneLoadTenAt ${BASE} 0
-    !insertmacro _ParluneLoadTenAt ${BASE} 10
-    !insertmacro _ParluneLoadTenAt ${BASE} 20
-    !insertmacro _ParluneLoadTenAt ${BASE} 30
-    !insertmacro _ParluneLoadTenAt ${BASE} 40
-    !insertmacro _ParluneLoadTenAt ${BASE} 50
-    !insertmacro _ParluneLoadTenAt ${BASE} 60
-    !insertmacro _ParluneLoadTenAt ${BASE} 70
-    !insertmacro _ParluneLoadTenAt ${BASE} 80
-    !insertmacro _ParluneLoadTenAt ${BASE} 90
+    !insertmacro _ParluneEachTenAt ${ACTION} ${BASE} 0
+    !insertmacro _ParluneEachTenAt ${ACTION} ${BASE} 10
+    !insertmacro _ParluneEachTenAt ${ACTION} ${BASE} 20
+    !insertmacro _ParluneEachTenAt ${ACTION} ${BASE} 30
+    !insertmacro _ParluneEachTenAt ${ACTION} ${BASE} 40
+    !insertmacro _ParluneEachTenAt ${ACTION} ${BASE} 50
+    !insertmacro _ParluneEachTenAt ${ACTION} ${BASE} 60
+    !insertmacro _ParluneEachTenAt ${ACTION} ${BASE} 70
+    !insertmacro _ParluneEachTenAt ${ACTION} ${BASE} 80
+    !insertmacro _ParluneEachTenAt ${ACTION} ${BASE} 90
   !endif
+!macroend
+
+!macro _ParluneEachText ACTION
+  !insertmacro _ParluneEachHundredAt ${ACTION} 0
+  !insertmacro _ParluneEachHundredAt ${ACTION} 100
+  !insertmacro _ParluneEachHundredAt ${ACTION} 200
+  !insertmacro _ParluneEachHundredAt ${ACTION} 300
+  !insertmacro _ParluneEachHundredAt ${ACTION} 400
+  !insertmacro _ParluneEachHundredAt ${ACTION} 500
+  !insertmacro _ParluneEachHundredAt ${ACTION} 600
+  !insertmacro _ParluneEachHundredAt ${ACTION} 700
+  !insertmacro _ParluneEachHundredAt ${ACTION} 800
+  !insertmacro _ParluneEachHundredAt ${ACTION} 900
 !macroend
 
 !macro ParluneLoadTexts
-  !insertmacro _ParluneLoadHundredAt 0
-  !insertmacro _ParluneLoadHundredAt 100
-  !insertmacro _ParluneLoadHundredAt 200
-  !insertmacro _ParluneLoadHundredAt 300
-  !insertmacro _ParluneLoadHundredAt 400
-  !insertmacro _ParluneLoadHundredAt 500
-  !insertmacro _ParluneLoadHundredAt 600
-  !insertmacro _ParluneLoadHundredAt 700
-  !insertmacro _ParluneLoadHundredAt 800
-  !insertmacro _ParluneLoadHundredAt 900
+  !insertmacro _ParluneEachText _ParluneLoadText
+!macroend
+
+; The declared names, one a line, for the checker.
+!macro _ParluneDeclaredName INDEX
+  !appendfile "${_PARLUNE_DECLARED}" "${_PARLUNE_TEXT_${INDEX}}$\n"
 !macroend
 
 ; ---- The language table at run time ----

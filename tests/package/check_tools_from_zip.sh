@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The zip's Linux tools, from the unpacked zip alone: static programs;
 # parlune-import turns a LangString script (its include in UTF-16LE) into
-# language files that pass parlune-check; and makensis, with PARLUNE_CHECK,
-# compiles clean files and stops on broken ones.
+# language files that pass parlune-check; and makensis, which checks them with
+# the declared texts unless told not to, compiles clean files and stops on
+# broken ones.
 #   check_tools_from_zip.sh ZIP WORK_DIR EXPECTED_IMPORT_REPORT
 set -euo pipefail
 zip=$(realpath "$1") work=$2 expected=$(realpath "$3")
@@ -45,6 +46,9 @@ cat > "$work/script/Checked.nsi" <<'NSIS'
 Unicode true
 !include Parlune.nsh
 OutFile Checked.exe
+!ifdef DECLARE
+  ${ParluneText} ${DECLARE}
+!endif
 Section
 SectionEnd
 Function .onInit
@@ -66,10 +70,16 @@ compile() {
   fi
   [ -z "$text" ] || grep -qF -- "$text" "$work/compile.out" || fail "makensis $* does not show \"$text\": $(cat "$work/compile.out")"
 }
-compile 0 "4 files, 0 errors, 3 warnings" -DPARLUNE_CHECK
-compile 1 "parlune-check found problems in languages" -DPARLUNE_CHECK -DPARLUNE_CHECK_STRICT
+compile 0 "4 files, 0 errors, 3 warnings"  # checked by default: the checker is beside Include
+compile 1 "parlune-check found problems in languages" -DPARLUNE_CHECK_STRICT
 compile 1 "no checker at /nowhere/parlune-check" -DPARLUNE_CHECK -DPARLUNE_CHECKER=/nowhere/parlune-check
+compile 0 "languages is not checked: no parlune-check at /nowhere/parlune-check" -DPARLUNE_CHECKER=/nowhere/parlune-check
+# Declared texts against en.json: a slip is an error naming the nearest key,
+# an en.json key no text declares a warning.
+compile 1 "declares \${ParluneText} WelcomeTitl, but en.json has no text \"WelcomeTitl\"" -DDECLARE=WelcomeTitl
+grep -qF "did you mean WelcomeTitle?" "$work/compile.out" || fail "no nearest key: $(cat "$work/compile.out")"
+compile 0 'No ${ParluneText} declares "Price"' -DDECLARE=WelcomeTitle
 sed -i 's/"$/",/' "$work/script/languages/fr.json"
-compile 1 "fr.json:4:43: error:" -DPARLUNE_CHECK
-compile 0 "" # nothing checks without PARLUNE_CHECK
+compile 1 "fr.json:4:43: error:"
+compile 0 "" -DPARLUNE_NO_CHECK
 echo "the zip's Linux tools import, check and stop a broken compile"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "declared_texts.h"
 #include "file_names.h"
 #include "folder_check.h"
 #include "language_file_check.h"
@@ -114,6 +115,23 @@ TEST(ParluneCheck, FileNamesAreCheckedAgainstTheTable) {
         {"es_ES.json", {"es.json"}},       {"strings.json", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(SuggestFileNames(c.first), c.second) << c.first;
+}
+
+TEST(ParluneCheck, DeclaredTextsMatchEnJsonOrNameTheNearestKey) {
+    LanguageFolder folder;
+    folder.Write("en.json", "{\"NsisLanguageId\": \"1033\", \"UnDone\": \"x\", \"Title\": \"T\", \"Extra\": \"e\"}");
+    const std::vector<std::string> declared = DeclaredNames("UnDon\r\ntitle\n\nLicenceAgreement\n");
+    EXPECT_EQ(declared, (std::vector<std::string>{"UnDon", "title", "LicenceAgreement"}));
+    const FolderReport report = CheckFolder(folder.path().u8string(), 1024, &declared);
+    ASSERT_EQ(report.folderProblems.size(), 2u);
+    EXPECT_NE(report.folderProblems[0].message.find("${ParluneText} UnDon, but en.json has no text \"UnDon\""),
+              std::string::npos);
+    EXPECT_NE(report.folderProblems[0].message.find("did you mean UnDone?"), std::string::npos);
+    EXPECT_NE(report.folderProblems[1].message.find("add it to en.json"), std::string::npos);  // nothing near
+    // UnDone and Extra are declared by nothing; Title is, in another case; NsisLanguageId is Parlune's own.
+    EXPECT_EQ(Kinds(report.files[0].problems), (std::vector<Found>{{"undeclared-text", 1, 28}, {"undeclared-text", 1, 57}}));
+    EXPECT_EQ(report.errors, 2u);
+    EXPECT_TRUE(CheckFolder(folder.path().u8string(), 1024).folderProblems.empty());
 }
 
 TEST(ParluneCheck, FolderComparesEveryFileWithEnJson) {

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "ascii_case.h"
+#include "declared_texts.h"
 #include "file_names.h"
 #include "file_reading.h"
 #include "language_names.h"
@@ -133,7 +134,7 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
 
 }  // namespace
 
-FolderReport CheckFolder(const std::string& utf8Folder, int stringSize) {
+FolderReport CheckFolder(const std::string& utf8Folder, int stringSize, const std::vector<std::string>* declared) {
     FolderReport report;
     report.folder = utf8Folder;
     report.stringSize = stringSize;
@@ -188,6 +189,7 @@ FolderReport CheckFolder(const std::string& utf8Folder, int stringSize) {
             FileReport& file = report.files[i];
             if (&checks[i] == english) {
                 file.translated = file.texts;
+                if (declared != nullptr) CheckDeclaredTexts(report, file, *english, *declared);
             } else if (checks[i].readable && !file.baseName.empty()) {
                 CompareWithEnglish(file, checks[i], *english);
             }

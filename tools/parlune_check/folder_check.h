@@ -28,4 +28,6 @@ struct FolderReport {
     std::size_t warnings = 0;
 };
 
-FolderReport CheckFolder(const std::string& utf8Folder, int stringSize);
+// declared, when given: the texts the script declares, checked against en.json.
+FolderReport CheckFolder(const std::string& utf8Folder, int stringSize,
+                         const std::vector<std::string>* declared = nullptr);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "declared_texts.h"
 #include "file_reading.h"
 #include "folder_check.h"
 #include "language_file_check.h"
@@ -24,7 +25,7 @@ constexpr int kExitProblems = 1;
 constexpr int kExitUsage = 2;
 
 const char kUsage[] =
-    "usage: parlune-check [--json] [--strict] [--string-size N] FOLDER\n"
+    "usage: parlune-check [--json] [--strict] [--string-size N] [--declared FILE] FOLDER\n"
     "       parlune-check --resolve [TAG] FOLDER\n"
     "       parlune-check --pseudo FOLDER\n"
     "\n"
@@ -36,6 +37,9 @@ const char kUsage[] =
     "  --strict          count warnings as errors\n"
     "  --string-size N   the installer's string size (default 1024; 8192 for the\n"
     "                    large-strings NSIS build): longer texts are cut to N - 1\n"
+    "  --declared FILE   the texts the script declares, one name a line: a name\n"
+    "                    en.json lacks is an error, an en.json key none names a\n"
+    "                    warning (Parlune.nsh passes it while compiling)\n"
     "  --resolve [TAG]   show which file the installer loads for TAG, or without a\n"
     "                    TAG for this user's preferred UI language\n"
     "  --pseudo          write FOLDER/en-xm.json, the pseudo-locale, from en.json:\n"
@@ -93,6 +97,7 @@ int Run(int argc, char** argv) {
     const std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);
     bool json = false, strict = false, resolve = false, pseudo = false;
     int stringSize = kNsisStringSize;
+    std::string declaredFile;
     std::vector<std::string> operands;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -107,6 +112,9 @@ int Run(int argc, char** argv) {
             resolve = true;
         } else if (argument == "--pseudo") {
             pseudo = true;
+        } else if (argument == "--declared") {
+            if (i + 1 >= arguments.size()) return Usage("--declared needs a FILE");
+            declaredFile = arguments[++i];
         } else if (argument == "--string-size") {
             if (i + 1 >= arguments.size()) return Usage("--string-size needs a number");
             char* end = nullptr;
@@ -131,7 +139,13 @@ int Run(int argc, char** argv) {
     if (!WhyNoFolder(operands[0]).empty()) return Usage(WhyNoFolder(operands[0]));
     if (pseudo) return WritePseudoLocale(operands[0]);
 
-    const FolderReport report = CheckFolder(operands[0], stringSize);
+    std::vector<std::string> declared;
+    if (!declaredFile.empty()) {
+        std::string text, reason;
+        if (!ReadWholeFile(declaredFile, text, reason)) return Usage("cannot read " + declaredFile + ": " + reason);
+        declared = DeclaredNames(text);
+    }
+    const FolderReport report = CheckFolder(operands[0], stringSize, declaredFile.empty() ? nullptr : &declared);
     Print(json ? JsonReport(report) : TextReport(report));
     return report.errors > 0 || (strict && report.warnings > 0) ? kExitProblems : kExitClean;
 }
