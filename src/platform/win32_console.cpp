@@ -14,8 +14,10 @@ std::wstring Wide(const std::string& utf8) {
     return std::wstring(wide.begin(), wide.end());
 }
 
-// One argument quoted the way the C runtime splits a command line again.
+// One argument quoted the way the C runtime splits a command line again;
+// one without blanks or quotes stays as it is, as switches must for cmd.exe.
 std::wstring Quoted(const std::wstring& argument) {
+    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
     std::wstring out = L"\"";
     std::size_t backslashes = 0;
     for (wchar_t c : argument) {
