@@ -123,13 +123,15 @@
     !insertmacro _ParluneEachText _ParluneDeclaredName
     !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --declared "${_PARLUNE_DECLARED}"'
   !endif
+  ; !execute starts the checker itself on Windows (no cmd.exe to take quotes
+  ; off) and through the shell elsewhere: the same command line for both.
   !ifdef NSIS_WIN32_MAKENSIS
-    ; cmd.exe takes off the outermost pair of quotes
-    !system '""${PARLUNE_CHECKER}" ${_PARLUNE_CHECK_RUN} "${SOURCE_FOLDER}""' _PARLUNE_CHECK_STATUS
+    !define _PARLUNE_CHECK_FOLDER "${SOURCE_FOLDER}"
   !else
     !searchreplace _PARLUNE_CHECK_FOLDER "${SOURCE_FOLDER}" "\" "/"
-    !system '"${PARLUNE_CHECKER}" ${_PARLUNE_CHECK_RUN} "${_PARLUNE_CHECK_FOLDER}"' _PARLUNE_CHECK_STATUS
   !endif
+  !execute '"${PARLUNE_CHECKER}" ${_PARLUNE_CHECK_RUN} "${_PARLUNE_CHECK_FOLDER}"' _PARLUNE_CHECK_STATUS
+  !undef _PARLUNE_CHECK_FOLDER
   !ifdef _PARLUNE_DECLARED
     !delfile "${_PARLUNE_DECLARED}"
     !undef _PARLUNE_DECLARED
