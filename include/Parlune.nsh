@@ -711,17 +711,32 @@
 
 ; With a registry value to remember the language in, this file takes
 ; .onInstSuccess (as MUI2 takes .onGUIInit); PARLUNE_CUSTOMFUNCTION_INSTSUCCESS
-; names the script's own function for it.
+; names the script's own function for it. One choice is always remembered in
+; one form: the tag of the file that loaded ("de" for /LANG=de-DE), else,
+; when none did, the tag chosen; with PARLUNE_REGISTRY_STORE_ID, the NSIS
+; language id, as MUI stores it, for a value an older MUI installer shares.
 !ifdef PARLUNE_REGISTRY_ROOT & PARLUNE_REGISTRY_KEY & PARLUNE_REGISTRY_VALUENAME
   !insertmacro _ParluneVar Parlune.Language
   !insertmacro _ParluneVar Parlune.Loaded
   Function .onInstSuccess
-    ; the tag the user chose, else the file the user's language loaded
-    ${If} $Parlune.Language != ""
-      ${ParluneRememberLanguage} $Parlune.Language
-    ${Else}
-      ${ParluneRememberLanguage} $Parlune.Loaded
-    ${EndIf}
+    !ifdef PARLUNE_REGISTRY_STORE_ID
+      ; the file's own id: by now NSIS has put $LANGUAGE back to a language
+      ; the installer has NSIS texts for
+      !insertmacro _ParluneVar Parlune.Id
+      ${If} $Parlune.Loaded != ""
+        ${ParluneLanguageId} $Parlune.Loaded $Parlune.Id
+      ${Else}
+        ${ParluneLanguageId} $Parlune.Language $Parlune.Id
+      ${EndIf}
+      ${IfThen} $Parlune.Id == "" ${|} StrCpy $Parlune.Id $LANGUAGE ${|}
+      ${ParluneRememberLanguage} $Parlune.Id
+    !else
+      ${If} $Parlune.Loaded != ""
+        ${ParluneRememberLanguage} $Parlune.Loaded
+      ${Else}
+        ${ParluneRememberLanguage} $Parlune.Language
+      ${EndIf}
+    !endif
     !ifdef PARLUNE_CUSTOMFUNCTION_INSTSUCCESS
       Call "${PARLUNE_CUSTOMFUNCTION_INSTSUCCESS}"
     !endif

@@ -106,13 +106,21 @@ if [ "$kind" = authoring ]; then
   else
     runs=("de_DE.UTF-8 /S /RUN=ui" "ja_JP.UTF-8 /S /RUN=registry" "de_DE.UTF-8 /S /LANG=ja /RUN=option" "uninstall"
           "de_DE.UTF-8 /S /LANG=ko /RUN=broken" "de_DE.UTF-8 /S /LANG=it /RUN=missing"
-          "de_DE.UTF-8 /S /LANG=1041 /RUN=id" "de_DE.UTF-8 /S /LANG=sr-Latn-RS /RUN=bridge")
+          "de_DE.UTF-8 /S /LANG=1041 /RUN=id" "de_DE.UTF-8 /S /LANG=sr-Latn-RS /RUN=bridge"
+          "stores-id de_DE.UTF-8 /S /LANG=sr-Latn-RS /RUN=storedid" "de_DE.UTF-8 /S /RUN=readid")
     cp "$here/authoring.expected" "$work/expected.txt"
+    # The same script remembering the NSIS language id, as MUI does.
+    makensis -V2 -INPUTCHARSET UTF8 "-X!addincludedir $here/../../include" -DTARGET="$nsis_target" \
+      -DPLUGINDIR="$plugin_dir" -DOUTFILE="$work/stores-id.exe" -DPARLUNE_REGISTRY_STORE_ID "$work/$script.nsi"
   fi
   for run in "${runs[@]}"; do
     echo "== $run"
     if [ "$run" = uninstall ]; then
       LANG=de_DE.UTF-8 run_wine "$wine_loader" "$work/uninstall.exe" "${uninstaller[@]}" || status=1
+    elif [ "${run%% *}" = stores-id ]; then
+      read -r _ locale args <<<"$run"
+      # shellcheck disable=SC2086
+      LANG=$locale run_wine "$wine_loader" "$work/stores-id.exe" $args || status=1
     else
       read -r locale args <<<"$run"
       # shellcheck disable=SC2086
