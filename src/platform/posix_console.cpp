@@ -54,6 +54,9 @@ std::string FindProgramOnPath(const std::string& name) {
 // that neither can fill up while the other is read.
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments) {
     ProgramRun run;
+    // Asked first: where posix_spawn runs as fork and exec (under valgrind,
+    // say), a program that is not there would still count as started.
+    if (access(program.c_str(), X_OK) != 0) return run;
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) return run;
     char errorsName[] = "/tmp/parlune-errors-XXXXXX";
