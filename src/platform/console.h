@@ -2,6 +2,8 @@
 // console that shows UTF-8, and other programs to run.
 #pragma once
 
+#include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -22,5 +24,18 @@ struct ProgramRun {
 
 // Runs program (a path) with arguments, all UTF-8, and waits for it.
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments);
+
+// Runs a tool's main body: whatever goes wrong, the tool says so under its
+// name and exits with failureStatus; no exception ever ends it.
+inline int RunTool(const char* name, int (*body)(int, char**), int argc, char** argv, int failureStatus) {
+    try {
+        return body(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: stopped: %s\n", name, error.what());
+    } catch (...) {
+        std::fprintf(stderr, "%s: stopped by an unexpected failure\n", name);
+    }
+    return failureStatus;
+}
 
 }  // namespace platform

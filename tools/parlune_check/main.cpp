@@ -150,15 +150,4 @@ int Run(int argc, char** argv) {
     return report.errors > 0 || (strict && report.warnings > 0) ? kExitProblems : kExitClean;
 }
 
-// Whatever goes wrong, the tool says so and exits with a status: no
-// exception ever ends it.
-int main(int argc, char** argv) {
-    try {
-        return Run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "parlune-check: stopped: %s\n", error.what());
-    } catch (...) {
-        std::fprintf(stderr, "parlune-check: stopped by an unexpected failure\n");
-    }
-    return kExitProblems;
-}
+int main(int argc, char** argv) { return platform::RunTool("parlune-check", Run, argc, argv, kExitProblems); }

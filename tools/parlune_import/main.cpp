@@ -132,15 +132,4 @@ int Run(int argc, char** argv) {
 
 }  // namespace
 
-// Whatever goes wrong, the tool says so and exits with a status: no
-// exception ever ends it.
-int main(int argc, char** argv) {
-    try {
-        return Run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "parlune-import: stopped: %s\n", error.what());
-    } catch (...) {
-        std::fprintf(stderr, "parlune-import: stopped by an unexpected failure\n");
-    }
-    return kExitNothingImported;
-}
+int main(int argc, char** argv) { return platform::RunTool("parlune-import", Run, argc, argv, kExitNothingImported); }
