@@ -74,6 +74,8 @@
 !define ParluneLoadedLanguage "!insertmacro ParluneLoadedLanguage"
 !define ParluneInitLanguage "!insertmacro ParluneInitLanguage"
 !define ParluneFormat "!insertmacro ParluneFormat"
+!define ParluneFill "!insertmacro ParluneFill"
+!define ParluneRememberChoice "!insertmacro ParluneRememberChoice"
 !define ParluneLanguageId "!insertmacro ParluneLanguageId"
 !define ParluneLanguageTag "!insertmacro ParluneLanguageTag"
 !define ParluneMuiLanguages "!insertmacro ParluneMuiLanguages"
@@ -161,19 +163,42 @@
 
 ; ---- The plug-in's own calls ----
 
-!macro ParluneInit FOLDER TAG HANDLE
-  ${If} "${FOLDER}" == ""
-    StrCpy ${HANDLE} "0"  ; the plug-in takes nothing and gives nothing without a folder
-  ${Else}
-    Push "${TAG}"
-    Push "${FOLDER}"
-    Parlune::Init
-    Pop ${HANDLE}
-  ${EndIf}
+; Every plug-in call site carries four instructions that extract the plug-in:
+; the macros call each export from one shared place instead.
+!macro _ParluneInitCall_  ; folder and tag on the stack, the handle back on it
+  !insertmacro _ParluneVar Parlune.Call
+  Pop $Parlune.Call
+  StrCmp $Parlune.Call "" 0 +4
+  Pop $Parlune.Call  ; the plug-in takes nothing and gives nothing without a folder
+  Push "0"
+  Return
+  Push $Parlune.Call
+  Parlune::Init
 !macroend
 
+!macro _ParluneGetStrCall_
+  Parlune::GetStr
+!macroend
+
+!macro _ParluneExitCall_
+  Parlune::Exit
+!macroend
+
+!macro ParluneInit FOLDER TAG HANDLE
+  Push "${TAG}"
+  Push "${FOLDER}"
+  ${CallArtificialFunction} _ParluneInitCall_
+  Pop ${HANDLE}
+!macroend
+
+; The packed folder decides the run-time language table: see _ParluneTable_.
 !macro _ParlunePack SOURCE_FOLDER
   !insertmacro _ParluneCheckFolder "${SOURCE_FOLDER}"
+  !ifdef __UNINSTALL__
+    !define /redef _PARLUNE_PACKED_uninst "${SOURCE_FOLDER}"
+  !else
+    !define /redef _PARLUNE_PACKED_inst "${SOURCE_FOLDER}"
+  !endif
   InitPluginsDir
   Push $OUTDIR
   SetOutPath "$PLUGINSDIR\Parlune"
@@ -188,18 +213,20 @@
 
 !macro ParluneGetStr KEY TEXT
   Push "${KEY}"
-  Parlune::GetStr
+  ${CallArtificialFunction} _ParluneGetStrCall_
   Pop ${TEXT}
 !macroend
 
 !macro ParluneExit
-  Parlune::Exit
+  ${CallArtificialFunction} _ParluneExitCall_
 !macroend
 
 ; ---- Declared texts ----
 
 !define /ifndef _PARLUNE_TEXTS 0
 !define PARLUNE_MAX_TEXTS 999  ; what the blocks of ParluneLoadTexts cover
+!define /ifndef _PARLUNE_FILLS 0
+!define PARLUNE_MAX_FILLS 20  ; what _ParluneEachFill covers
 
 !macro ParluneText NAME
   Var ${NAME}
@@ -210,18 +237,68 @@
   !endif
 !macroend
 
-; Unrolled at compile time, with no loop at run time. NSIS nests at most 50
-; macros, so the texts go in blocks of a hundred and of ten rather than one
-; level per text.
-; Every plug-in call site also carries the code that extracts the plug-in:
-; through one shared call, a text costs three instructions instead of six.
-!macro _ParluneGetStr_
-  Parlune::GetStr
+; Fills {{NAME}} with VALUE in every declared text, each time texts load, in
+; installer and uninstaller; VALUE is taken at that moment ($INSTDIR as it is
+; then). Belongs before the first ParluneInitLanguage (the top level or
+; .onInit), because the code that reads the texts is written there.
+!macro ParluneFill NAME VALUE
+  !ifdef _ParluneGetText_inst_DEFINED | _ParluneGetText_uninst_DEFINED
+    !error "ParluneFill ${NAME}: texts already load above this line; fill placeholders before the first ParluneInitLanguage"
+  !endif
+  !define /redef /math _PARLUNE_FILLS ${_PARLUNE_FILLS} + 1
+  !if ${_PARLUNE_FILLS} > ${PARLUNE_MAX_FILLS}
+    !error "Parlune.nsh fills at most ${PARLUNE_MAX_FILLS} placeholders"
+  !endif
+  !define _PARLUNE_FILL_NAME_${_PARLUNE_FILLS} "${NAME}"
+  !define _PARLUNE_FILL_VALUE_${_PARLUNE_FILLS} "${VALUE}"
+!macroend
+
+!macro _ParluneFillAt INDEX
+  !if ${INDEX} <= ${_PARLUNE_FILLS}
+    StrCpy $Parlune.B "${_PARLUNE_FILL_NAME_${INDEX}}"
+    StrCpy $Parlune.C "${_PARLUNE_FILL_VALUE_${INDEX}}"
+    ${CallArtificialFunction} _ParluneFormat_
+  !endif
+!macroend
+
+!macro _ParluneEachFill
+  !insertmacro _ParluneFillAt 1
+  !insertmacro _ParluneFillAt 2
+  !insertmacro _ParluneFillAt 3
+  !insertmacro _ParluneFillAt 4
+  !insertmacro _ParluneFillAt 5
+  !insertmacro _ParluneFillAt 6
+  !insertmacro _ParluneFillAt 7
+  !insertmacro _ParluneFillAt 8
+  !insertmacro _ParluneFillAt 9
+  !insertmacro _ParluneFillAt 10
+  !insertmacro _ParluneFillAt 11
+  !insertmacro _ParluneFillAt 12
+  !insertmacro _ParluneFillAt 13
+  !insertmacro _ParluneFillAt 14
+  !insertmacro _ParluneFillAt 15
+  !insertmacro _ParluneFillAt 16
+  !insertmacro _ParluneFillAt 17
+  !insertmacro _ParluneFillAt 18
+  !insertmacro _ParluneFillAt 19
+  !insertmacro _ParluneFillAt 20
+!macroend
+
+; A declared text: the key's text, its placeholders filled. Shared, so a
+; text costs three instructions however many placeholders are filled.
+!macro _ParluneGetText_
+  ${CallArtificialFunction} _ParluneGetStrCall_
+  !if ${_PARLUNE_FILLS} > 0
+    !insertmacro _ParluneFormatVars
+    Pop $Parlune.A
+    !insertmacro _ParluneEachFill
+    Push $Parlune.A
+  !endif
 !macroend
 
 !macro _ParluneLoadText INDEX
   Push "${_PARLUNE_TEXT_${INDEX}}"
-  ${CallArtificialFunction} _ParluneGetStr_
+  ${CallArtificialFunction} _ParluneGetText_
   Pop $${_PARLUNE_TEXT_${INDEX}}
 !macroend
 
@@ -291,247 +368,304 @@
 
 ; ---- The language table at run time ----
 
-!macro _ParluneRuntimeRow TAG NAME IDS NSIS
-  StrCpy $R1 "${TAG}"
-  StrCpy $R2 "${NAME}"
-  StrCpy $R3 "${IDS}"
-  Call :_parlune_row
+; The macros keep their state in variables of their own: no register is
+; saved or changed.
+!macro _ParluneTableVars
+  !insertmacro _ParluneVar Parlune.Op
+  !insertmacro _ParluneVar Parlune.Key
+  !insertmacro _ParluneVar Parlune.Result
+  !insertmacro _ParluneVar Parlune.Found
+  !insertmacro _ParluneVar Parlune.Number
+  !insertmacro _ParluneVar Parlune.Row
+  !insertmacro _ParluneVar Parlune.Ids
+  !insertmacro _ParluneVar Parlune.Scan
+  !insertmacro _ParluneVar Parlune.At
+  !insertmacro _ParluneVar Parlune.Part
+  !insertmacro _ParluneVar Parlune.Length
+  !insertmacro _ParluneVar Parlune.Folder
 !macroend
 
-; Visits every row with $R1 tag, $R2 name, $R3 ids and $R7 the row's number
-; (from 1), doing what $R0 names:
-;   probe  writes $R5\TAG.json naming its own tag, for every row whose file
-;          in folder $R4 has text (every row when $R4 is "")
-;   id     $R6 = the NSIS language id of tag $R4
-;   tag    $R6 = the tag of NSIS language id $R4
-;   list   pushes number and name of every file with text in folder $R4, for
-;          LangDLL; $0 counts them, $1 is en.json's own "LanguageName", $R6
-;          becomes the number of tag $R5
-;   index  $R6 = the tag of row number $R4
-; Uses $R0-$R9 (and $0 for list) without saving them.
-!macro _ParluneTable_
-  StrCpy $R6 ""
-  StrCpy $R7 0
-  !insertmacro _ParluneLanguageRows _ParluneRuntimeRow
-  Goto _parlune_table_end
+; A row of the installer's own table: only what its code asks of a row.
+!macro _ParluneRuntimeRow TAG NAME IDS NSIS CODES
+  !define _PARLUNE_ROW_WANTED
+  !ifdef _PARLUNE_PACKED_${_PARLUNE_SIDE}
+    ; the files packed, and one row for every other NSIS language the
+    ; installer has, so that $LANGUAGE follows a tag without a file
+    !if /FileExists "${_PARLUNE_PACKED_${_PARLUNE_SIDE}}\${TAG}.json"
+    !else if "${NSIS}" == "-"
+      !undef _PARLUNE_ROW_WANTED
+    !else ifndef LANG_${NSIS}
+      !undef _PARLUNE_ROW_WANTED
+    !else ifdef _PARLUNE_ROW_${_PARLUNE_SIDE}_${NSIS}
+      !undef _PARLUNE_ROW_WANTED
+    !endif
+  !endif
+  !ifdef _PARLUNE_ROW_WANTED
+    !undef _PARLUNE_ROW_WANTED
+    !define /ifndef _PARLUNE_ROW_${_PARLUNE_SIDE}_${NSIS}
+    StrCpy $Parlune.Row "${TAG}"
+    StrCpy $Parlune.Ids "${IDS}"
+    !ifndef __UNINSTALL__
+      StrCpy $Parlune.Name "${NAME}"
+    !endif
+    ${CallArtificialFunction} _ParluneRow_
+  !endif
+!macroend
 
-  _parlune_row:
-    IntOp $R7 $R7 + 1
-    StrCmp $R0 "id" _parlune_id
-    StrCmp $R0 "tag" _parlune_tag
-    StrCmp $R0 "index" _parlune_index
-    ; probe and list read the file first
-    StrCmp $R4 "" _parlune_has_text
-    ClearErrors
-    FileOpen $R8 "$R4\$R1.json" r
-    IfErrors _parlune_row_done
-    FileReadByte $R8 $R9
-    FileClose $R8
-    StrCmp $R9 "" _parlune_row_done  ; empty file
-    StrCmp $R9 "0" _parlune_row_done  ; the plug-in reads up to the first zero byte
-  _parlune_has_text:
-    StrCmp $R0 "list" _parlune_list
-    FileOpen $R8 "$R5\$R1.json" w
-    FileWrite $R8 '{"ParluneFile":"$R1"}'
-    FileClose $R8
+; Visits the rows with $Parlune.Row tag, $Parlune.Ids ids (the first is the
+; one $LANGUAGE takes), $Parlune.Name name (installer only) and
+; $Parlune.Codes codes (the whole table only), doing what $Parlune.Op names:
+;   probe  writes a stand-in PROBE\TAG.json that names its own tag, for every
+;          row whose file in $Parlune.Folder has text (every row for "")
+;   id     $Parlune.Result = the NSIS language id of tag $Parlune.Key
+;   tag    $Parlune.Result = the tag of NSIS language id $Parlune.Key: of the
+;          row that takes it for $LANGUAGE, else of the first that lists it
+;   code   $Parlune.Result = the id of the row that the plug-in's code
+;          $Parlune.Key names, and $Parlune.Found = its tag
+;   list   pushes number and name of every file with text in $Parlune.Folder,
+;          for LangDLL (installer only; see _ParluneLanguageDialog_)
+;   index  $Parlune.Result = the tag of row number $Parlune.Key
+!macro _ParluneRow_
+  !insertmacro _ParluneTableVars
+  !ifndef __UNINSTALL__
+    !insertmacro _ParluneVar Parlune.Name
+    !insertmacro _ParluneVar Parlune.Count
+    !insertmacro _ParluneVar Parlune.EnglishName
+  !endif
+  IntOp $Parlune.Number $Parlune.Number + 1
+  StrCmp $Parlune.Found "" 0 _parlune_row_done  ; the first row that answers
+  StrCmp $Parlune.Op "probe" _parlune_row_read
+  !ifndef __UNINSTALL__
+    StrCmp $Parlune.Op "list" _parlune_row_read
+    StrCmp $Parlune.Op "index" _parlune_row_index
+  !endif
+  ; id, tag and code look for " KEY " in a list, ignoring letter case
+  StrCmp $Parlune.Op "code" _parlune_row_search  ; the row put its codes there
+  StrCpy $Parlune.Scan " $Parlune.Row "
+  StrCmp $Parlune.Op "id" _parlune_row_search
+  StrCpy $Parlune.Scan " $Parlune.Ids "
+  _parlune_row_search:
+  StrLen $Parlune.Length " $Parlune.Key "
+  StrCpy $Parlune.At 0
+  _parlune_row_next:
+  StrCpy $Parlune.Part $Parlune.Scan $Parlune.Length $Parlune.At
+  StrCmp $Parlune.Part "" _parlune_row_done
+  IntOp $Parlune.At $Parlune.At + 1
+  StrCmp $Parlune.Part " $Parlune.Key " 0 _parlune_row_next
+  StrCmp $Parlune.Op "tag" 0 _parlune_row_found
+  StrCmp $Parlune.At 1 _parlune_row_found  ; the row's own id: 3082 is es-419's, not es's
+  StrCmp $Parlune.Result "" 0 _parlune_row_done  ; else the first row that reads it back
+  StrCpy $Parlune.Result $Parlune.Row
+  Return
+  _parlune_row_found:
+  StrCpy $Parlune.Found $Parlune.Row
+  StrCpy $Parlune.Result $Parlune.Row
+  StrCmp $Parlune.Op "tag" _parlune_row_done
+  StrCpy $Parlune.Result ""
+  StrCmp $Parlune.Ids "" _parlune_row_done
+  IntOp $Parlune.Result $Parlune.Ids + 0  ; the number that starts the list
+  Return
+
+  _parlune_row_read:  ; probe and list take rows whose file has text
+  StrCmp $Parlune.Folder "" _parlune_row_text
+  ClearErrors
+  FileOpen $Parlune.Scan "$Parlune.Folder\$Parlune.Row.json" r
+  IfErrors _parlune_row_done
+  FileReadByte $Parlune.Scan $Parlune.Part
+  FileClose $Parlune.Scan
+  StrCmp $Parlune.Part "" _parlune_row_done  ; empty file
+  StrCmp $Parlune.Part "0" _parlune_row_done  ; the plug-in reads up to the first zero byte
+  _parlune_row_text:
+  !ifndef __UNINSTALL__
+    StrCmp $Parlune.Op "list" _parlune_row_list
+  !endif
+  FileOpen $Parlune.Scan "$PLUGINSDIR\Parlune.probe\$Parlune.Row.json" w
+  FileWrite $Parlune.Scan '{"ParluneFile":"$Parlune.Row"}'
+  FileClose $Parlune.Scan
+  !ifndef __UNINSTALL__
     Return
 
-  _parlune_list:
-    Push $R1
-    Push $R4
-    Parlune::Init
-    Pop $R8
-    Parlune::GetStr "LanguageName"
-    Pop $R9
+    _parlune_row_list:
+    Push $Parlune.Row
+    Push $Parlune.Folder
+    ${CallArtificialFunction} _ParluneInitCall_
+    Pop $Parlune.Part
+    Push "LanguageName"
+    ${CallArtificialFunction} _ParluneGetStrCall_
+    Pop $Parlune.Part
     ; A file without its own name would answer en.json's.
-    StrCmp $R1 "en" +3
-    StrCmp $R9 $1 0 +2
-    StrCpy $R9 ""
-    StrCmp $R9 "" 0 +2
-    StrCpy $R9 $R2
-    Push $R7
-    Push $R9
-    IntOp $0 $0 + 1
-    StrCmp $R1 $R5 0 +2
-    StrCpy $R6 $R7
+    StrCmp $Parlune.Row "en" +3
+    StrCmp $Parlune.Part $Parlune.EnglishName 0 +2
+    StrCpy $Parlune.Part ""
+    StrCmp $Parlune.Part "" 0 +2
+    StrCpy $Parlune.Part $Parlune.Name
+    Push $Parlune.Number
+    Push $Parlune.Part
+    IntOp $Parlune.Count $Parlune.Count + 1
+    StrCmp $Parlune.Row $Parlune.Key 0 +2
+    StrCpy $Parlune.Result $Parlune.Number
     Return
 
-  _parlune_id:
-    StrCmp $R6 "" 0 _parlune_row_done
-    StrCmp $R1 $R4 0 _parlune_row_done
-    StrCpy $R8 0
-  _parlune_id_digit:  ; the first id ends at a space or at the end
-    StrCpy $R9 $R3 1 $R8
-    StrCmp $R9 "" _parlune_id_end
-    StrCmp $R9 " " _parlune_id_end
-    IntOp $R8 $R8 + 1
-    Goto _parlune_id_digit
-  _parlune_id_end:
-    StrCpy $R6 $R3 $R8
-    Return
-
-  _parlune_tag:
-    StrCmp $R6 "" 0 _parlune_row_done
-    StrCmp $R4 "" _parlune_row_done
-    StrCpy $R3 " $R3 "
-    StrCpy $R2 " $R4 "
-    StrLen $R5 $R2
-    StrCpy $R8 0
-  _parlune_tag_next:
-    StrCpy $R9 $R3 $R5 $R8
-    StrCmp $R9 "" _parlune_row_done
-    StrCmp $R9 $R2 0 +3
-    StrCpy $R6 $R1
-    Return
-    IntOp $R8 $R8 + 1
-    Goto _parlune_tag_next
-
-  _parlune_index:
-    StrCmp $R7 $R4 0 +2
-    StrCpy $R6 $R1
+    _parlune_row_index:
+    StrCmp $Parlune.Number $Parlune.Key 0 +3
+    StrCpy $Parlune.Found $Parlune.Row
+    StrCpy $Parlune.Result $Parlune.Row
+  !endif
   _parlune_row_done:
-    Return
-
-  _parlune_table_end:
 !macroend
 
-; $4 = the tag of the file that the plug-in loads for tag $3 from folder $2
-; ("" when none: en.json alone answers), or, with $2 "", of the file that tag
-; $3 names whether or not it exists. The plug-in itself decides, from a folder
-; of stand-in files that each name their own tag. Leaves the plug-in unloaded.
+; The installer's table: the rows of the files it packs (see _ParlunePack)
+; and of its other NSIS languages; every row when it packs no folder.
+!macro _ParluneTable_
+  !insertmacro _ParluneTableVars
+  !ifdef __UNINSTALL__
+    !define /redef _PARLUNE_SIDE uninst
+  !else
+    !define /redef _PARLUNE_SIDE inst
+    !insertmacro _ParluneVar Parlune.Name
+    !insertmacro _ParluneVar Parlune.Count
+    !insertmacro _ParluneVar Parlune.EnglishName
+  !endif
+  StrCpy $Parlune.Result ""
+  StrCpy $Parlune.Found ""
+  StrCpy $Parlune.Number 0
+  !insertmacro _ParluneLanguageRows _ParluneRuntimeRow
+!macroend
+
+; The whole table, with every code the plug-in knows, for the id bridge.
+!macro _ParluneWholeRow TAG NAME IDS NSIS CODES
+  StrCpy $Parlune.Row "${TAG}"
+  StrCpy $Parlune.Ids "${IDS}"
+  StrCpy $Parlune.Scan " ${CODES} "
+  ${CallArtificialFunction} _ParluneRow_
+!macroend
+
+!macro _ParluneWholeTable_
+  !insertmacro _ParluneTableVars
+  StrCpy $Parlune.Result ""
+  StrCpy $Parlune.Found ""
+  StrCpy $Parlune.Number 0
+  !insertmacro _ParluneLanguageRows _ParluneWholeRow
+!macroend
+
+; $Parlune.Found = the tag of the file that the plug-in loads for tag
+; $Parlune.Key from folder $Parlune.Folder ("" when none: en.json alone
+; answers), or, with the folder "", of the file that the tag names whether or
+; not it exists. The plug-in itself decides, from a folder of stand-in files
+; that each name their own tag. Leaves the plug-in unloaded.
 !macro _ParluneSelectFile_
-  InitPluginsDir
+  !insertmacro _ParluneTableVars
+  ${CallArtificialFunction} _ParluneExitCall_  ; as any plug-in call, makes $PLUGINSDIR
   RMDir /r "$PLUGINSDIR\Parlune.probe"
   CreateDirectory "$PLUGINSDIR\Parlune.probe"
-  StrCpy $R0 "probe"
-  StrCpy $R4 $2
-  StrCpy $R5 "$PLUGINSDIR\Parlune.probe"
+  StrCpy $Parlune.Op "probe"
   ${CallArtificialFunction} _ParluneTable_
-  Parlune::Exit
-  Push $3
+  Push $Parlune.Key
   Push "$PLUGINSDIR\Parlune.probe"
-  Parlune::Init
-  Pop $4
-  ${If} $4 != "0"
-    Parlune::GetStr "ParluneFile"
-    Pop $4
-  ${Else}
-    StrCpy $4 ""
-  ${EndIf}
-  Parlune::Exit
-!macroend
-
-!macro _ParlunePushRegisters
-  Push $0
-  Push $1
-  Push $2
-  Push $3
-  Push $4
-  Push $R0
-  Push $R1
-  Push $R2
-  Push $R3
-  Push $R4
-  Push $R5
-  Push $R6
-  Push $R7
-  Push $R8
-  Push $R9
-!macroend
-
-!macro _ParlunePopRegisters
-  Pop $R9
-  Pop $R8
-  Pop $R7
-  Pop $R6
-  Pop $R5
-  Pop $R4
-  Pop $R3
-  Pop $R2
-  Pop $R1
-  Pop $R0
-  Pop $4
-  Pop $3
-  Pop $2
-  Pop $1
-  Pop $0
+  ${CallArtificialFunction} _ParluneInitCall_
+  Pop $Parlune.Found
+  StrCmp $Parlune.Found "0" _parlune_select_none
+  Push "ParluneFile"
+  ${CallArtificialFunction} _ParluneGetStrCall_
+  Pop $Parlune.Found
+  Goto _parlune_select_done
+  _parlune_select_none:
+  StrCpy $Parlune.Found ""
+  _parlune_select_done:
+  ${CallArtificialFunction} _ParluneExitCall_
 !macroend
 
 ; ---- The NSIS language id bridge ----
 
-; $Parlune.Result = the id of $Parlune.A: of the whole tag, else of the tag
-; before its last "-", else before its first "-" (de-AT is de's 1031).
+; $Parlune.Result = the id of the file that the plug-in loads for tag
+; $Parlune.Key: it tries the whole tag, then the tag before its last "-",
+; then before its first "-" (de-AT is de's 1031, es-MX es-419's 3082).
 !macro _ParluneLanguageId_
-  !insertmacro _ParlunePushRegisters
-  StrCpy $R0 "id"
-  StrCpy $R4 $Parlune.A
-  ${CallArtificialFunction} _ParluneTable_
-  ${If} $R6 == ""
-    ; the last "-", then the first
-    StrLen $0 $Parlune.A
-    ${DoWhile} $0 > 0
-      IntOp $0 $0 - 1
-      StrCpy $1 $Parlune.A 1 $0
-      ${If} $1 == "-"
-        StrCpy $R4 $Parlune.A $0
-        StrCpy $R0 "id"
-        ${CallArtificialFunction} _ParluneTable_
-        ${IfThen} $R6 != "" ${|} ${Break} ${|}
-      ${EndIf}
-    ${Loop}
-  ${EndIf}
-  StrCpy $Parlune.Result $R6
-  !insertmacro _ParlunePopRegisters
+  !insertmacro _ParluneTableVars
+  !insertmacro _ParluneVar Parlune.Tag
+  !insertmacro _ParluneVar Parlune.Dash
+  StrCpy $Parlune.Tag $Parlune.Key
+  StrCpy $Parlune.Op "code"
+  ${CallArtificialFunction} _ParluneWholeTable_
+  StrCmp $Parlune.Found "" 0 _parlune_id_done
+  StrLen $Parlune.Dash $Parlune.Tag
+  _parlune_id_last:  ; the last "-"
+  IntOp $Parlune.Dash $Parlune.Dash - 1
+  IntCmp $Parlune.Dash 0 _parlune_id_done _parlune_id_done
+  StrCpy $Parlune.Part $Parlune.Tag 1 $Parlune.Dash
+  StrCmp $Parlune.Part "-" 0 _parlune_id_last
+  StrCpy $Parlune.Key $Parlune.Tag $Parlune.Dash
+  ${CallArtificialFunction} _ParluneWholeTable_
+  StrCmp $Parlune.Found "" 0 _parlune_id_done
+  StrCpy $Parlune.Dash 0
+  _parlune_id_first:  ; the first "-"
+  IntOp $Parlune.Dash $Parlune.Dash + 1
+  StrCpy $Parlune.Part $Parlune.Tag 1 $Parlune.Dash
+  StrCmp $Parlune.Part "-" 0 _parlune_id_first
+  StrCpy $Parlune.Key $Parlune.Tag $Parlune.Dash
+  ${CallArtificialFunction} _ParluneWholeTable_
+  _parlune_id_done:
 !macroend
 
 !macro ParluneLanguageId TAG ID
-  !insertmacro _ParluneVar Parlune.A
+  !insertmacro _ParluneVar Parlune.Key
   !insertmacro _ParluneVar Parlune.Result
-  StrCpy $Parlune.A "${TAG}"
+  StrCpy $Parlune.Key "${TAG}"
   ${CallArtificialFunction} _ParluneLanguageId_
   StrCpy ${ID} $Parlune.Result
 !macroend
 
 !macro _ParluneLanguageTag_
-  !insertmacro _ParlunePushRegisters
-  StrCpy $R0 "tag"
-  StrCpy $R4 $Parlune.A
-  ${CallArtificialFunction} _ParluneTable_
-  StrCpy $Parlune.Result $R6
-  !insertmacro _ParlunePopRegisters
+  !insertmacro _ParluneTableVars
+  StrCpy $Parlune.Op "tag"
+  ${CallArtificialFunction} _ParluneWholeTable_
 !macroend
 
 !macro ParluneLanguageTag ID TAG
-  !insertmacro _ParluneVar Parlune.A
+  !insertmacro _ParluneVar Parlune.Key
   !insertmacro _ParluneVar Parlune.Result
-  StrCpy $Parlune.A "${ID}"
+  StrCpy $Parlune.Key "${ID}"
   ${CallArtificialFunction} _ParluneLanguageTag_
   StrCpy ${TAG} $Parlune.Result
 !macroend
 
 ; ---- Choosing and remembering ----
 
+; $Parlune.Result = /LANG=TAG from the command line, else the remembered
+; language, else ""; a number is an NSIS language id, as MUI remembers them.
 !macro _ParluneChooseLanguage_
-  !insertmacro _ParlunePushRegisters
-  ${GetParameters} $0
-  ClearErrors
-  ${GetOptions} $0 "/LANG=" $1
-  ${IfThen} ${Errors} ${|} StrCpy $1 "" ${|}
+  !insertmacro _ParluneTableVars
+  StrCpy $Parlune.At 0
+  _parlune_choose_option:  ; NSIS has cut /D= off the command line already
+  StrCpy $Parlune.Part $CMDLINE 6 $Parlune.At
+  StrCmp $Parlune.Part "" _parlune_choose_remembered
+  IntOp $Parlune.At $Parlune.At + 1
+  StrCmp $Parlune.Part "/LANG=" 0 _parlune_choose_option
+  IntOp $Parlune.At $Parlune.At + 5
+  StrCpy $Parlune.Key $CMDLINE "" $Parlune.At
+  StrCpy $Parlune.At 0
+  _parlune_choose_end:  ; the value runs to a space, a quote or the end
+  StrCpy $Parlune.Part $Parlune.Key 1 $Parlune.At
+  StrCmp $Parlune.Part "" _parlune_choose_cut
+  StrCmp $Parlune.Part " " _parlune_choose_cut
+  StrCmp $Parlune.Part '"' _parlune_choose_cut
+  IntOp $Parlune.At $Parlune.At + 1
+  Goto _parlune_choose_end
+  _parlune_choose_cut:
+  StrCpy $Parlune.Key $Parlune.Key $Parlune.At
+  StrCmp $Parlune.At 0 0 _parlune_choose_number
+  _parlune_choose_remembered:
+  StrCpy $Parlune.Key ""
   !ifdef PARLUNE_REGISTRY_ROOT & PARLUNE_REGISTRY_KEY & PARLUNE_REGISTRY_VALUENAME
-    ${If} $1 == ""
-      ReadRegStr $1 ${PARLUNE_REGISTRY_ROOT} "${PARLUNE_REGISTRY_KEY}" "${PARLUNE_REGISTRY_VALUENAME}"
-    ${EndIf}
+    ReadRegStr $Parlune.Key ${PARLUNE_REGISTRY_ROOT} "${PARLUNE_REGISTRY_KEY}" "${PARLUNE_REGISTRY_VALUENAME}"
   !endif
-  ; A number is an NSIS language id, as MUI2 remembers languages.
-  IntOp $2 $1 + 0
-  ${If} $2 == $1
-    StrCpy $R0 "tag"
-    StrCpy $R4 $1
-    ${CallArtificialFunction} _ParluneTable_
-    StrCpy $1 $R6
-  ${EndIf}
-  StrCpy $Parlune.Result $1
-  !insertmacro _ParlunePopRegisters
+  _parlune_choose_number:
+  StrCpy $Parlune.Result $Parlune.Key
+  IntOp $Parlune.Part $Parlune.Key + 0
+  StrCmp $Parlune.Part $Parlune.Key 0 _parlune_choose_done
+  StrCpy $Parlune.Op "tag"
+  ${CallArtificialFunction} _ParluneTable_
+  _parlune_choose_done:
 !macroend
 
 !macro ParluneChooseLanguage TAG
@@ -542,152 +676,164 @@
 
 !macro ParluneRememberLanguage TAG
   !ifdef PARLUNE_REGISTRY_ROOT & PARLUNE_REGISTRY_KEY & PARLUNE_REGISTRY_VALUENAME
-    ${If} "${TAG}" != ""
-      WriteRegStr ${PARLUNE_REGISTRY_ROOT} "${PARLUNE_REGISTRY_KEY}" "${PARLUNE_REGISTRY_VALUENAME}" "${TAG}"
-    ${EndIf}
+    StrCmp "${TAG}" "" +2
+    WriteRegStr ${PARLUNE_REGISTRY_ROOT} "${PARLUNE_REGISTRY_KEY}" "${PARLUNE_REGISTRY_VALUENAME}" "${TAG}"
   !endif
 !macroend
 
 ; ---- The language dialog ----
 
+; $Parlune.Result = the tag chosen in the dialog over the files of folder
+; $Parlune.Folder, else tag $Parlune.Key as it came.
 !macro _ParluneLanguageDialog_
-  !insertmacro _ParlunePushRegisters
-  StrCpy $Parlune.Result $Parlune.B
-  ${IfNot} ${Silent}
+  !insertmacro _ParluneTableVars
+  !insertmacro _ParluneVar Parlune.Tag
+  !insertmacro _ParluneVar Parlune.Title
+  !insertmacro _ParluneVar Parlune.Text
+  StrCpy $Parlune.Tag $Parlune.Key
+  IfSilent _parlune_dialog_done
   !ifndef PARLUNE_LANGDLL_ALWAYSSHOW
-  ${AndIf} $Parlune.B == ""
+    StrCmp $Parlune.Key "" 0 _parlune_dialog_done
   !endif
-    ; preselected: the file that the tag, or the user's language, loads
-    StrCpy $2 $Parlune.A
-    StrCpy $3 $Parlune.B
-    ${CallArtificialFunction} _ParluneSelectFile_
-    ${IfThen} $4 == "" ${|} StrCpy $4 "en" ${|}
-    Parlune::Init "$Parlune.A" "en"
-    Pop $0
-    Parlune::GetStr "LanguageName"
-    Pop $1
-    Parlune::Init "$Parlune.A" "$4"
-    Pop $0
-    Parlune::GetStr "LanguageDialogTitle"
-    Pop $2
-    ${IfThen} $2 == "" ${|} StrCpy $2 "${PARLUNE_LANGDLL_WINDOWTITLE}" ${|}
-    Parlune::GetStr "LanguageDialogText"
-    Pop $3
-    ${IfThen} $3 == "" ${|} StrCpy $3 "${PARLUNE_LANGDLL_INFO}" ${|}
+  ; preselected: the file that the tag, or the user's language, loads
+  ${CallArtificialFunction} _ParluneSelectFile_
+  StrCmp $Parlune.Found "" 0 +2
+  StrCpy $Parlune.Found "en"
+  Push "en"
+  Push $Parlune.Folder
+  ${CallArtificialFunction} _ParluneInitCall_
+  Pop $Parlune.Part
+  Push "LanguageName"
+  ${CallArtificialFunction} _ParluneGetStrCall_
+  Pop $Parlune.EnglishName
+  Push $Parlune.Found
+  Push $Parlune.Folder
+  ${CallArtificialFunction} _ParluneInitCall_
+  Pop $Parlune.Part
+  Push "LanguageDialogTitle"
+  ${CallArtificialFunction} _ParluneGetStrCall_
+  Pop $Parlune.Title
+  StrCmp $Parlune.Title "" 0 +2
+  StrCpy $Parlune.Title "${PARLUNE_LANGDLL_WINDOWTITLE}"
+  Push "LanguageDialogText"
+  ${CallArtificialFunction} _ParluneGetStrCall_
+  Pop $Parlune.Text
+  StrCmp $Parlune.Text "" 0 +2
+  StrCpy $Parlune.Text "${PARLUNE_LANGDLL_INFO}"
 
-    Push "<parlune>"  ; below LangDLL's arguments, in case it cannot show itself
-    Push ""  ; ends LangDLL's list
-    StrCpy $0 0
-    StrCpy $R0 "list"
-    StrCpy $R4 $Parlune.A
-    StrCpy $R5 $4
-    ${CallArtificialFunction} _ParluneTable_
-    Parlune::Exit
-    ${If} $0 < 2
-      ; nothing to choose from: take the list off the stack again
-      IntOp $0 $0 * 2
-      ${Do}
-        Pop $1
-      ${LoopUntil} $1 == "<parlune>"
-    ${Else}
-      Push "A"
-      Push $3
-      Push $2
-      ; LangDLL preselects the entry whose value is $LANGUAGE.
-      StrCpy $1 $LANGUAGE
-      StrCpy $LANGUAGE $R6
-      LangDLL::LangDialog
-      Pop $R4
-      StrCpy $LANGUAGE $1
-      ${If} $R4 == "cancel"
-        Quit
-      ${EndIf}
-      ${If} $R4 != "<parlune>"
-        ${Do}
-          Pop $1
-        ${LoopUntil} $1 == "<parlune>"
-      ${EndIf}
-      StrCpy $R0 "index"
-      ${CallArtificialFunction} _ParluneTable_
-      ${IfThen} $R6 != "" ${|} StrCpy $Parlune.Result $R6 ${|}
-    ${EndIf}
-  ${EndIf}
-  !insertmacro _ParlunePopRegisters
+  Push "<parlune>"  ; below LangDLL's arguments, in case it cannot show itself
+  Push ""  ; ends LangDLL's list
+  StrCpy $Parlune.Count 0
+  StrCpy $Parlune.Key $Parlune.Found
+  StrCpy $Parlune.Op "list"
+  ${CallArtificialFunction} _ParluneTable_
+  ${CallArtificialFunction} _ParluneExitCall_
+  IntCmp $Parlune.Count 2 _parlune_dialog_show _parlune_dialog_drop _parlune_dialog_show
+  _parlune_dialog_show:
+  Push "A"
+  Push $Parlune.Text
+  Push $Parlune.Title
+  ; LangDLL preselects the entry whose value is $LANGUAGE.
+  StrCpy $Parlune.Part $LANGUAGE
+  StrCpy $LANGUAGE $Parlune.Result
+  LangDLL::LangDialog
+  StrCpy $LANGUAGE $Parlune.Part
+  Pop $Parlune.Key
+  StrCmp $Parlune.Key "cancel" 0 +2
+  Quit
+  StrCmp $Parlune.Key "<parlune>" _parlune_dialog_index
+  _parlune_dialog_drop:  ; the rest of the list; all of it when there was nothing to choose
+  Pop $Parlune.Part
+  StrCmp $Parlune.Part "<parlune>" 0 _parlune_dialog_drop
+  _parlune_dialog_index:
+  StrCpy $Parlune.Op "index"
+  ${CallArtificialFunction} _ParluneTable_
+  StrCmp $Parlune.Found "" _parlune_dialog_done
+  StrCpy $Parlune.Tag $Parlune.Found
+  _parlune_dialog_done:
+  StrCpy $Parlune.Result $Parlune.Tag
 !macroend
 
 !macro ParluneLanguageDialog FOLDER TAG
-  !insertmacro _ParluneVar Parlune.A
-  !insertmacro _ParluneVar Parlune.B
+  !insertmacro _ParluneVar Parlune.Key
+  !insertmacro _ParluneVar Parlune.Folder
   !insertmacro _ParluneVar Parlune.Result
-  StrCpy $Parlune.A "${FOLDER}"
-  StrCpy $Parlune.B "${TAG}"
+  StrCpy $Parlune.Folder "${FOLDER}"
+  StrCpy $Parlune.Key "${TAG}"
   ${CallArtificialFunction} _ParluneLanguageDialog_
   StrCpy ${TAG} $Parlune.Result
 !macroend
 
 ; ---- Loading ----
 
-; Loads folder $Parlune.A for tag $Parlune.B; $Parlune.C is a key the file
-; should answer besides "NsisLanguageId". A file that answers neither is
-; broken (or missing) and then does not decide $LANGUAGE: the tag does.
+; Loads folder $Parlune.Folder for tag $Parlune.Key; $Parlune.First is a key
+; the file should answer besides "NsisLanguageId". A file that answers
+; neither is broken (or missing) and then does not decide $LANGUAGE: the tag
+; does. $Parlune.LoadedId keeps the id that $LANGUAGE took.
 !macro _ParluneLoadLanguage_
-  !insertmacro _ParlunePushRegisters
-  StrCpy $2 $Parlune.A
-  StrCpy $3 $Parlune.B
+  !insertmacro _ParluneTableVars
+  !insertmacro _ParluneVar Parlune.Tag
+  !insertmacro _ParluneVar Parlune.Source
+  StrCpy $Parlune.Tag $Parlune.Key
+  StrCpy $Parlune.Source $Parlune.Folder
   ${CallArtificialFunction} _ParluneSelectFile_
-  StrCpy $0 ""  ; the file's own language id
-  StrCpy $1 ""  ; whether the file answers
-  ${If} $4 != ""
-    ; The file alone, without en.json behind it.
-    CopyFiles /SILENT "$Parlune.A\$4.json" "$PLUGINSDIR\Parlune.probe\$4.json"
-    Parlune::Init "$PLUGINSDIR\Parlune.probe" "$4"
-    Pop $R0
-    Parlune::GetStr "NsisLanguageId"
-    Pop $0
-    ${If} $0 != ""
-      StrCpy $1 "yes"
-    ${ElseIf} $Parlune.C != ""
-      Push $Parlune.C
-      Parlune::GetStr
-      Pop $R0
-      ${IfThen} $R0 != "" ${|} StrCpy $1 "yes" ${|}
-    ${EndIf}
-    Parlune::Exit
-  ${EndIf}
-  ${If} $1 == "yes"
-    StrCpy $Parlune.Loaded $4
-  ${Else}
-    StrCpy $Parlune.Loaded ""
-    StrCpy $2 ""
-    ${CallArtificialFunction} _ParluneSelectFile_
-  ${EndIf}
-  ${If} $0 == ""
-  ${AndIf} $4 != ""
-    StrCpy $R0 "id"
-    StrCpy $R4 $4
-    ${CallArtificialFunction} _ParluneTable_
-    StrCpy $0 $R6
-  ${EndIf}
-  ${IfThen} $0 != "" ${|} StrCpy $LANGUAGE $0 ${|}
-  Push $Parlune.B
-  Push $Parlune.A
-  Parlune::Init
+  StrCpy $Parlune.LoadedId ""  ; the file's own language id
+  StrCpy $Parlune.Loaded ""
+  StrCmp $Parlune.Found "" _parlune_load_fallback
+  ; the file alone, without en.json behind it
+  CopyFiles /SILENT "$Parlune.Source\$Parlune.Found.json" "$PLUGINSDIR\Parlune.probe\$Parlune.Found.json"
+  Push $Parlune.Found
+  Push "$PLUGINSDIR\Parlune.probe"
+  ${CallArtificialFunction} _ParluneInitCall_
+  Pop $Parlune.Part
+  Push "NsisLanguageId"
+  ${CallArtificialFunction} _ParluneGetStrCall_
+  Pop $Parlune.LoadedId
+  StrCmp $Parlune.LoadedId "" 0 _parlune_load_answers
+  StrCmp $Parlune.First "" _parlune_load_unloaded
+  Push $Parlune.First
+  ${CallArtificialFunction} _ParluneGetStrCall_
+  Pop $Parlune.Part
+  StrCmp $Parlune.Part "" _parlune_load_unloaded
+  _parlune_load_answers:
+  StrCpy $Parlune.Loaded $Parlune.Found
+  _parlune_load_unloaded:
+  ${CallArtificialFunction} _ParluneExitCall_
+  StrCmp $Parlune.Loaded "" 0 _parlune_load_id
+  _parlune_load_fallback:
+  StrCpy $Parlune.Folder ""
+  StrCpy $Parlune.Key $Parlune.Tag
+  ${CallArtificialFunction} _ParluneSelectFile_
+  _parlune_load_id:
+  StrCmp $Parlune.LoadedId "" 0 _parlune_load_set
+  StrCmp $Parlune.Found "" _parlune_load_init
+  StrCpy $Parlune.Key $Parlune.Found
+  StrCpy $Parlune.Op "id"
+  ${CallArtificialFunction} _ParluneTable_
+  StrCpy $Parlune.LoadedId $Parlune.Result
+  _parlune_load_set:
+  StrCmp $Parlune.LoadedId "" +2
+  StrCpy $LANGUAGE $Parlune.LoadedId
+  _parlune_load_init:
+  Push $Parlune.Tag
+  Push $Parlune.Source
+  ${CallArtificialFunction} _ParluneInitCall_
   Pop $Parlune.Result
-  !insertmacro _ParlunePopRegisters
 !macroend
 
 !macro ParluneLoadLanguage FOLDER TAG HANDLE
-  !insertmacro _ParluneVar Parlune.A
-  !insertmacro _ParluneVar Parlune.B
-  !insertmacro _ParluneVar Parlune.C
+  !insertmacro _ParluneVar Parlune.Key
+  !insertmacro _ParluneVar Parlune.Folder
+  !insertmacro _ParluneVar Parlune.First
   !insertmacro _ParluneVar Parlune.Result
   !insertmacro _ParluneVar Parlune.Loaded
-  StrCpy $Parlune.A "${FOLDER}"
-  StrCpy $Parlune.B "${TAG}"
+  !insertmacro _ParluneVar Parlune.LoadedId
+  StrCpy $Parlune.Folder "${FOLDER}"
+  StrCpy $Parlune.Key "${TAG}"
   !ifdef _PARLUNE_TEXT_1
-    StrCpy $Parlune.C "${_PARLUNE_TEXT_1}"
+    StrCpy $Parlune.First "${_PARLUNE_TEXT_1}"
   !else
-    StrCpy $Parlune.C ""
+    StrCpy $Parlune.First ""
   !endif
   ${CallArtificialFunction} _ParluneLoadLanguage_
   StrCpy ${HANDLE} $Parlune.Result
@@ -709,81 +855,90 @@
   ${ParluneLoadLanguage} "$PLUGINSDIR\Parlune" $Parlune.Language ${HANDLE}
 !macroend
 
-; With a registry value to remember the language in, this file takes
-; .onInstSuccess (as MUI2 takes .onGUIInit); PARLUNE_CUSTOMFUNCTION_INSTSUCCESS
-; names the script's own function for it. One choice is always remembered in
-; one form: the tag of the file that loaded ("de" for /LANG=de-DE), else,
-; when none did, the tag chosen; with PARLUNE_REGISTRY_STORE_ID, the NSIS
-; language id, as MUI stores it, for a value an older MUI installer shares.
-!ifdef PARLUNE_REGISTRY_ROOT & PARLUNE_REGISTRY_KEY & PARLUNE_REGISTRY_VALUENAME
+; Remembers one choice in one form: the tag of the file that loaded ("de" for
+; /LANG=de-DE), else, when none did, the tag chosen; with
+; PARLUNE_REGISTRY_STORE_ID, the NSIS language id that $LANGUAGE took at
+; loading, as MUI stores it, for a value that an older MUI installer shares.
+!macro ParluneRememberChoice
   !insertmacro _ParluneVar Parlune.Language
   !insertmacro _ParluneVar Parlune.Loaded
+  !ifdef PARLUNE_REGISTRY_STORE_ID
+    ; by now NSIS may have put $LANGUAGE back to a language with NSIS texts
+    !insertmacro _ParluneVar Parlune.LoadedId
+    StrCmp $Parlune.LoadedId "" 0 +2
+    StrCpy $Parlune.LoadedId $LANGUAGE
+    ${ParluneRememberLanguage} $Parlune.LoadedId
+  !else
+    StrCmp $Parlune.Loaded "" 0 +2
+    StrCpy $Parlune.Loaded $Parlune.Language
+    ${ParluneRememberLanguage} $Parlune.Loaded
+  !endif
+!macroend
+
+; With a registry value to remember the language in, this file takes
+; .onInstSuccess (as MUI2 takes .onGUIInit). A script with its own
+; .onInstSuccess defines PARLUNE_OWN_INSTSUCCESS before including this file
+; and calls ${ParluneRememberChoice} from it.
+!ifdef PARLUNE_REGISTRY_ROOT & PARLUNE_REGISTRY_KEY & PARLUNE_REGISTRY_VALUENAME
+!ifndef PARLUNE_OWN_INSTSUCCESS
   Function .onInstSuccess
-    !ifdef PARLUNE_REGISTRY_STORE_ID
-      ; the file's own id: by now NSIS has put $LANGUAGE back to a language
-      ; the installer has NSIS texts for
-      !insertmacro _ParluneVar Parlune.Id
-      ${If} $Parlune.Loaded != ""
-        ${ParluneLanguageId} $Parlune.Loaded $Parlune.Id
-      ${Else}
-        ${ParluneLanguageId} $Parlune.Language $Parlune.Id
-      ${EndIf}
-      ${IfThen} $Parlune.Id == "" ${|} StrCpy $Parlune.Id $LANGUAGE ${|}
-      ${ParluneRememberLanguage} $Parlune.Id
-    !else
-      ${If} $Parlune.Loaded != ""
-        ${ParluneRememberLanguage} $Parlune.Loaded
-      ${Else}
-        ${ParluneRememberLanguage} $Parlune.Language
-      ${EndIf}
-    !endif
+    ${ParluneRememberChoice}
     !ifdef PARLUNE_CUSTOMFUNCTION_INSTSUCCESS
       Call "${PARLUNE_CUSTOMFUNCTION_INSTSUCCESS}"
     !endif
   FunctionEnd
 !endif
+!endif
 
 ; ---- Placeholders ----
 
-; One pass from left to right: a replacement is never searched again.
-!macro _ParluneFormat_
-  !insertmacro _ParlunePushRegisters
-  StrCpy $R1 "{{$Parlune.B}}"
-  StrLen $R3 $R1
-  StrCpy $R4 0
-  StrCpy $R5 ""
-  ${Do}
-    StrCpy $R6 $Parlune.A 1 $R4
-    ${IfThen} $R6 == "" ${|} ${Break} ${|}
-    StrCpy $R6 $Parlune.A $R3 $R4
-    ${If} $R6 S== $R1
-      StrCpy $R5 "$R5$Parlune.C"
-      IntOp $R4 $R4 + $R3
-    ${Else}
-      StrCpy $R6 $Parlune.A 1 $R4
-      StrCpy $R5 "$R5$R6"
-      IntOp $R4 $R4 + 1
-    ${EndIf}
-  ${Loop}
-  StrCpy $Parlune.Result $R5
-  !insertmacro _ParlunePopRegisters
-!macroend
-
-!macro ParluneFormat TEXT NAME VALUE
+!macro _ParluneFormatVars
   !insertmacro _ParluneVar Parlune.A
   !insertmacro _ParluneVar Parlune.B
   !insertmacro _ParluneVar Parlune.C
-  !insertmacro _ParluneVar Parlune.Result
+!macroend
+
+; $Parlune.A with every {{$Parlune.B}} replaced by $Parlune.C, in one pass
+; from left to right: a replacement is never searched again.
+!macro _ParluneFormat_
+  !insertmacro _ParluneFormatVars
+  !insertmacro _ParluneVar Parlune.Mark
+  !insertmacro _ParluneVar Parlune.MarkLength
+  !insertmacro _ParluneVar Parlune.Offset
+  !insertmacro _ParluneVar Parlune.Piece
+  !insertmacro _ParluneVar Parlune.Filled
+  StrCpy $Parlune.Mark "{{$Parlune.B}}"
+  StrLen $Parlune.MarkLength $Parlune.Mark
+  StrCpy $Parlune.Offset 0
+  StrCpy $Parlune.Filled ""
+  _parlune_format_next:
+  StrCpy $Parlune.Piece $Parlune.A $Parlune.MarkLength $Parlune.Offset
+  StrCmp $Parlune.Piece "" _parlune_format_done
+  StrCmpS $Parlune.Piece $Parlune.Mark 0 _parlune_format_char
+  StrCpy $Parlune.Filled "$Parlune.Filled$Parlune.C"
+  IntOp $Parlune.Offset $Parlune.Offset + $Parlune.MarkLength
+  Goto _parlune_format_next
+  _parlune_format_char:
+  StrCpy $Parlune.Piece $Parlune.A 1 $Parlune.Offset
+  StrCpy $Parlune.Filled "$Parlune.Filled$Parlune.Piece"
+  IntOp $Parlune.Offset $Parlune.Offset + 1
+  Goto _parlune_format_next
+  _parlune_format_done:
+  StrCpy $Parlune.A $Parlune.Filled
+!macroend
+
+!macro ParluneFormat TEXT NAME VALUE
+  !insertmacro _ParluneFormatVars
   StrCpy $Parlune.A "${TEXT}"
   StrCpy $Parlune.B "${NAME}"
   StrCpy $Parlune.C "${VALUE}"
   ${CallArtificialFunction} _ParluneFormat_
-  StrCpy ${TEXT} $Parlune.Result
+  StrCpy ${TEXT} $Parlune.A
 !macroend
 
 ; ---- NSIS's own texts ----
 
-!macro _ParluneMuiRow TAG NAME IDS NSIS
+!macro _ParluneMuiRow TAG NAME IDS NSIS CODES
   !if "${NSIS}" != "-"
   !if /FileExists "${_PARLUNE_MUI_SOURCE}\${TAG}.json"
   !ifndef _PARLUNE_MUI_${NSIS}

@@ -12,6 +12,10 @@ Target ${TARGET}
 !define PARLUNE_CUSTOMFUNCTION_INSTSUCCESS RecordSuccess
 !include Parlune.nsh
 
+; Italian NSIS texts but no it.json: /LANG=it still sets $LANGUAGE to 1040.
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\English.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Italian.nlf"
+
 Name "Parlune authoring test"
 OutFile "${OUTFILE}"
 RequestExecutionLevel user
@@ -102,6 +106,59 @@ Var handle
   !insertmacro Record "tag" "${ID} -> $2"
 !macroend
 
+; Every code of the language table against the plug-in's own choice: a
+; stand-in file per row names its first NSIS id, the plug-in picks one for
+; each code, and ${ParluneLanguageId} must give that id; an id read back as a
+; tag must give the same id again.
+!macro _StandInRow TAG NAME IDS NSIS CODES
+  FileOpen $0 "$PLUGINSDIR\all\${TAG}.json" w
+  !searchparse /noerrors "${IDS} " "" _STAND_IN_ID " "
+  FileWrite $0 '{"Id":"${_STAND_IN_ID}"}'
+  !undef _STAND_IN_ID
+  FileClose $0
+!macroend
+
+!macro _AgreementRow TAG NAME IDS NSIS CODES
+  StrCpy $R1 "${CODES} "
+  Call CompareCodes
+!macroend
+
+; $R1: codes, each followed by a space; $R2 counts them, $R3 lists those that differ.
+Function CompareCodes
+  ${Do}
+    StrCpy $R4 0
+    ${Do}
+      StrCpy $R5 $R1 1 $R4
+      ${IfThen} $R5 == " " ${|} ${Break} ${|}
+      ${IfThen} $R5 == "" ${|} ${Break} ${|}
+      IntOp $R4 $R4 + 1
+    ${Loop}
+    StrCpy $R5 $R1 $R4
+    IntOp $R4 $R4 + 1
+    StrCpy $R1 $R1 "" $R4
+    IntOp $R2 $R2 + 1
+    ${ParluneInit} "$PLUGINSDIR\all" $R5 $0
+    ${ParluneGetStr} "Id" $R6
+    ${ParluneLanguageId} $R5 $R7
+    ${ParluneLanguageTag} $R7 $R8
+    ${ParluneLanguageId} $R8 $R9
+    ${If} $R6 != $R7
+    ${OrIf} $R9 != $R7
+      StrCpy $R3 "$R3 $R5:$R6/$R7/$R9"
+    ${EndIf}
+  ${LoopUntil} $R1 == ""
+FunctionEnd
+
+!macro TableAgreement
+  CreateDirectory "$PLUGINSDIR\all"
+  !insertmacro _ParluneLanguageRows _StandInRow
+  StrCpy $R2 0
+  StrCpy $R3 ""
+  !insertmacro _ParluneLanguageRows _AgreementRow
+  ${ParluneExit}
+  !insertmacro Record "table" "$R2 codes, differing:$R3"
+!macroend
+
 Function .onInit
   !insertmacro InitAndRecord
   !ifdef GUI
@@ -119,6 +176,11 @@ Section
   !insertmacro IdCase "en-GB"
   !insertmacro IdCase "es-419"
   !insertmacro IdCase "fil"
+  !insertmacro IdCase "es-MX"
+  !insertmacro IdCase "zh-SG"
+  !insertmacro IdCase "zh-HK"
+  !insertmacro IdCase "zh-Hant-TW"
+  !insertmacro IdCase "fil-PH"
   !insertmacro IdCase "xx"
   !insertmacro IdCase ""
   !insertmacro TagCase "1031"
@@ -131,6 +193,7 @@ Section
   !insertmacro TagCase "103"
   !insertmacro TagCase "4242"
 
+  !insertmacro TableAgreement
   !insertmacro FormatCase "Install {{APP}} into {{INSTDIR}}" "APP" "Parlune"
   !insertmacro FormatCase "{{APP}}{{APP}}, {{app}} and {{APP}" "APP" "x"
   !insertmacro FormatCase "{{APP}} stays {{APP}}" "APP" "{{APP}}!"

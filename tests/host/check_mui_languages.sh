@@ -8,9 +8,10 @@ set -euo pipefail
 plugin_dir=$(realpath "$1") work=$2
 here=$(cd "$(dirname "$0")" && pwd)
 include_dir=$here/../../include
+table=$here/../../src/language/languages.txt
 
 rm -rf "$work" && mkdir -p "$work/languages"
-tags=$(sed -n 's/^ *!insertmacro ${ROW} \([^ ]*\) .*/\1/p' "$include_dir/ParluneLanguages.nsh")
+tags=$(awk -F' [|] ' '!/^#/ {print $1}' "$table")
 for tag in $tags; do echo '{}' > "$work/languages/$tag.json"; done
 echo "$(wc -w <<<"$tags") language files"
 
@@ -30,7 +31,7 @@ FunctionEnd
 Section
 SectionEnd
 NSI
-expected=$(sed -n 's/^ *!insertmacro ${ROW} [^ ]* *"[^"]*" "[^"]*" \([^ -][^ ]*\) *$/\1/p' "$include_dir/ParluneLanguages.nsh" | sort -u | wc -l)
+expected=$(awk -F' [|] ' '!/^#/ && $5 != "-" {print $5}' "$table" | sort -u | wc -l)
 summary=$(makensis -V4 -INPUTCHARSET UTF8 "-X!addincludedir $include_dir" -DPLUGINDIR="$plugin_dir" "$work/mui.nsi")
 tables=$(sed -n 's/.* \([0-9]*\) language tables.*/\1/p' <<<"$summary" | head -1)
 if [ "$tables" != "$expected" ]; then

@@ -21,7 +21,7 @@ struct ScriptRow {
 std::vector<ScriptRow> ReadScriptRows() {
     std::ifstream file(PARLUNE_SCRIPT_LANGUAGES);
     std::vector<ScriptRow> rows;
-    const std::regex row(R"re(^\s*!insertmacro \$\{ROW\} (\S+)\s+"([^"]*)" "([^"]*)" (\S+)\s*$)re");
+    const std::regex row(R"re(^\s*!insertmacro \$\{ROW\} (\S+)\s+"([^"]*)" "([^"]*)" (\S+) "[^"]*"\s*$)re");
     for (std::string line; std::getline(file, line);) {
         std::smatch m;
         if (std::regex_match(line, m, row)) rows.push_back({m[1], m[2], m[3], m[4]});
@@ -35,21 +35,29 @@ TEST(ScriptLanguageTable, HoldsEveryLanguageFileOnceWithNameAndIds) {
 
     const std::vector<ScriptRow> rows = ReadScriptRows();
     std::set<std::string> scriptTags;
-    std::map<std::string, std::string> firstTagOfId;
+    std::map<std::string, std::string> ownerOfId, firstListing;
     for (const ScriptRow& row : rows) {
         EXPECT_TRUE(scriptTags.insert(row.tag).second) << row.tag << " twice";
         EXPECT_FALSE(row.name.empty()) << row.tag;
         EXPECT_TRUE(std::regex_match(row.ids, std::regex("([0-9]+( [0-9]+)*)?"))) << row.tag << ": " << row.ids;
         EXPECT_EQ(row.ids.empty(), row.nsisLanguage == "-") << row.tag << ": an NSIS language and an id go together";
-        // An id that several rows share reads back as the first of them, which
-        // must be the general tag of the others (1033 is en, not en-gb).
+        std::istringstream ids(row.ids);
+        std::string id;
+        for (bool first = true; ids >> id; first = false) {
+            // 1033 is the first id of en, en-gb and en-xm: it reads back as en.
+            if (first && !ownerOfId.emplace(id, row.tag).second) {
+                EXPECT_EQ(row.tag.rfind(ownerOfId[id] + "-", 0), 0u) << id << " reads back as " << ownerOfId[id] << ", not as " << row.tag;
+            }
+            firstListing.emplace(id, row.tag);
+        }
+    }
+    // An id that no row takes first reads back as the first row listing it,
+    // which must be the general tag of every other row listing it.
+    for (const ScriptRow& row : rows) {
         std::istringstream ids(row.ids);
         for (std::string id; ids >> id;) {
-            auto known = firstTagOfId.emplace(id, row.tag);
-            if (!known.second) {
-                EXPECT_EQ(row.tag.rfind(known.first->second + "-", 0), 0u)
-                    << id << " reads back as " << known.first->second << ", not as " << row.tag;
-            }
+            if (ownerOfId.count(id) != 0) continue;
+            EXPECT_TRUE(row.tag == firstListing[id] || row.tag.rfind(firstListing[id] + "-", 0) == 0) << id << " reads back as " << firstListing[id] << ", not as " << row.tag;
         }
     }
     EXPECT_EQ(scriptTags, fileNames);

@@ -33,7 +33,7 @@ void CheckFileName(FileReport& report) {
     if (!report.baseName.empty()) return;
     const std::vector<std::string> suggestions = SuggestFileNames(report.fileName);
     std::string message = "The installer never loads this file: no language tag selects the name " + report.fileName;
-    message += suggestions.empty() ? "; name it after one of the 60 language files listed in the README."
+    message += suggestions.empty() ? "; name it after one of Parlune's language files (languages.md in its Docs folder)."
                                    : "; rename it to " + JoinNames(suggestions) + ".";
     report.problems.insert(report.problems.begin(), {Severity::Error, "file-name", 1, 1, message});
 }
