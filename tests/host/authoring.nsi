@@ -27,6 +27,10 @@ RequestExecutionLevel user
 
 ${ParluneText} Greeting
 ${ParluneText} Farewell
+${ParluneText} Welcome
+; Filled in every declared text whenever texts load, with the value of then.
+${ParluneFill} APP "Parlune"
+${ParluneFill} INSTDIR "dir-$LANGUAGE"
 Var out
 Var run
 Var handle
@@ -73,7 +77,7 @@ Var handle
 !macro RecordLanguage HANDLE
   ${ParluneLoadedLanguage} $1
   !insertmacro Record "loaded" "[$1] LANGUAGE=$LANGUAGE handle=${HANDLE}"
-  !insertmacro Record "texts" "$Greeting | $Farewell"
+  !insertmacro Record "texts" "$Greeting | $Farewell | $Welcome"
 !macroend
 
 !macro InitAndRecord

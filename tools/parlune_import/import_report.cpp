@@ -50,16 +50,27 @@ std::string ImportReport(const LanguageImport& result, const std::string& outFol
                    (name.second == 1 ? name.first->language : Counted(name.second, "language")) + "\n";
         }
     }
-    if (!result.placeholders.empty()) {
-        out += "\nPlaceholders to fill in the script once their values are known:\n";
-        for (const PlaceholderToFill& fill : result.placeholders) {
-            out += "  " + ScriptPlace(fill.script, fill.line) + ": " + fill.key + " has {{" + fill.placeholder.name +
-                   "}}: ${ParluneFormat} $" + fill.key + " \"" + fill.placeholder.name + "\" \"" +
-                   fill.placeholder.reference + "\"\n";
+    // One fill per placeholder name serves every text that holds it.
+    std::vector<std::vector<const PlaceholderToFill*>> names;
+    for (const PlaceholderToFill& fill : result.placeholders) {
+        auto same = std::find_if(names.begin(), names.end(),
+                                 [&](const auto& n) { return n.front()->placeholder.name == fill.placeholder.name; });
+        if (same == names.end()) names.push_back({&fill});
+        else same->push_back(&fill);
+    }
+    if (!names.empty()) {
+        out += "\nPlaceholders to fill, one line each before the first ${ParluneInitLanguage} (top level or .onInit):\n";
+        for (const auto& name : names) {
+            const PlaceholderToFill& first = *name.front();
+            out += "  ${ParluneFill} " + first.placeholder.name + " \"" + first.placeholder.reference + "\"  ; ";
+            for (std::size_t i = 0; i < name.size(); ++i) {
+                out += (i > 0 ? ", " : "") + name[i]->key + " (" + ScriptPlace(name[i]->script, name[i]->line) + ")";
+            }
+            out += "\n";
         }
     }
     out += "\n" + Counted(result.files.size(), "language") + ", " + Counted(result.keys, "key") + ", " +
            std::to_string(result.imported) + " of " + Counted(result.langStrings, "LangString") + (written ? " imported, " : " importable, ") +
-           Counted(result.placeholders.size(), "placeholder") + " to fill\n";
+           Counted(names.size(), "placeholder") + " to fill\n";
     return out;
 }

@@ -30,7 +30,7 @@ const char kUsage[] =
     "the installer holds. Without makensis the importer reads each named file\n"
     "itself and says what it cannot see. NSIS escapes become their characters;\n"
     "$VAR, $(String), ${DEFINE} and $%ENV% left in a text become {{placeholders}},\n"
-    "listed with the ${ParluneFormat} line that fills each. Overrides of NSIS's\n"
+    "listed with the one ${ParluneFill} line that fills each name. Overrides of NSIS's\n"
     "own texts (^Name) go to FOLDER/nsis-texts.nsh.\n"
     "\n"
     "  --makensis PATH   the makensis to read with (default: the one on PATH)\n"
