@@ -166,13 +166,6 @@
 ; Every plug-in call site carries four instructions that extract the plug-in:
 ; the macros call each export from one shared place instead.
 !macro _ParluneInitCall_  ; folder and tag on the stack, the handle back on it
-  !insertmacro _ParluneVar Parlune.Call
-  Pop $Parlune.Call
-  StrCmp $Parlune.Call "" 0 +4
-  Pop $Parlune.Call  ; the plug-in takes nothing and gives nothing without a folder
-  Push "0"
-  Return
-  Push $Parlune.Call
   Parlune::Init
 !macroend
 
@@ -185,10 +178,16 @@
 !macroend
 
 !macro ParluneInit FOLDER TAG HANDLE
-  Push "${TAG}"
-  Push "${FOLDER}"
-  ${CallArtificialFunction} _ParluneInitCall_
-  Pop ${HANDLE}
+  !insertmacro _ParluneVar Parlune.Call
+  StrCpy $Parlune.Call "${FOLDER}"
+  ${If} $Parlune.Call == ""
+    StrCpy ${HANDLE} "0"  ; the plug-in takes nothing and gives nothing without a folder
+  ${Else}
+    Push "${TAG}"
+    Push $Parlune.Call
+    ${CallArtificialFunction} _ParluneInitCall_
+    Pop ${HANDLE}
+  ${EndIf}
 !macroend
 
 ; The packed folder decides the run-time language table: see _ParluneTable_.

@@ -9,7 +9,8 @@ Target ${TARGET}
 !define PARLUNE_REGISTRY_ROOT HKCU
 !define PARLUNE_REGISTRY_KEY "Software\Parlune authoring test"
 !define PARLUNE_REGISTRY_VALUENAME "Language"
-!define PARLUNE_CUSTOMFUNCTION_INSTSUCCESS RecordSuccess
+; The script keeps its own .onInstSuccess and remembers the language there.
+!define PARLUNE_OWN_INSTSUCCESS
 !include Parlune.nsh
 
 ; Italian NSIS texts but no it.json: /LANG=it still sets $LANGUAGE to 1040.
@@ -218,7 +219,8 @@ Section
   WriteUninstaller "$EXEDIR\uninstall.exe"
 SectionEnd
 
-Function RecordSuccess
+Function .onInstSuccess
+  ${ParluneRememberChoice}
   ReadRegStr $0 HKCU "${PARLUNE_REGISTRY_KEY}" "${PARLUNE_REGISTRY_VALUENAME}"
   !insertmacro Record "remembered" "$0"
   FileClose $out
