@@ -22,7 +22,7 @@ for tool in check import; do
 done
 install -D -m 644 README.md "$stage/Docs/Parlune/README.md"
 install -D -m 644 LICENSE "$stage/Docs/Parlune/LICENSE.txt"
-install -D -m 644 docs/languages.md "$stage/Docs/Parlune/languages.md"
+install -D -m 644 docs/languages.md "$stage/Docs/Parlune/docs/languages.md"
 mkdir -p "$stage/Docs/Parlune/docs" "$stage/Examples/Parlune"
 cp -r docs/screenshots "$stage/Docs/Parlune/docs/"
 cp -r examples/installer/Example.nsi examples/installer/languages "$stage/Examples/Parlune/"

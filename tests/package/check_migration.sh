@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The measured migration: Tally's LangString installer (migration/Original.nsi)
+# against the same installer on Parlune (migration/Tally.nsi), both compiled
+# from the unpacked zip for x64 and x86 with makensis's zlib. Prints the
+# instruction counts and sizes makensis gives, and fails when a further
+# language file or text costs more than its budget or when the installer
+# grows beyond the counts and size it has now.
+#
+#   check_migration.sh ZIP WORK_DIR
+set -euo pipefail
+zip=$(realpath "$1") work=$2
+here=$(cd "$(dirname "$0")" && pwd)
+rm -rf "$work" && mkdir -p "$work/unpacked"
+work=$(realpath "$work")
+(cd "$work/unpacked" && cmake -E tar xf "$zip")
+package=$work/unpacked
+cp -r "$here/migration" "$work/tally"
+cp -r "$here/migration" "$work/tally-more"
+# One more file: a language without NSIS texts, so only Parlune's own code grows.
+sed 's/"NsisLanguageId": "1033"/"LanguageName": "Filipino"/' "$here/migration/languages/en.json" > "$work/tally-more/languages/fil.json"
+
+# Budgets for each further language file and each further declared text,
+# and ceilings at today's counts for the whole installers, so that they only
+# shrink (the README's "Moving from LangString" gives the measured table).
+per_file=8 per_text=3
+declare -A ceiling=([x64-install]=705 [x64-uninstall]=304 [x64-size]=178300
+                    [x86-install]=689 [x86-uninstall]=304 [x86-size]=178900)
+
+# counts SCRIPT TARGET [makensis options]: "install uninstall size"
+counts() {
+  local script=$1 target=$2; shift 2
+  local out
+  out=$(makensis -V3 -INPUTCHARSET UTF8 "-XTarget $target" -DOUTFILE="$work/out.exe" \
+    "-X!addplugindir /$target $package/Plugins/$target" "-X!addincludedir $package/Include" "$@" "$script")
+  local install uninstall size
+  install=$(sed -n 's/^Install: .* \([0-9]*\) instructions.*/\1/p' <<<"$out")
+  uninstall=$(sed -n 's/^Uninstall: .* \([0-9]*\) instructions.*/\1/p' <<<"$out")
+  size=$(sed -n 's/^Total size: *\([0-9]*\) \/.*/\1/p' <<<"$out")
+  echo "$install $uninstall $size"
+}
+
+status=0
+fail() { echo "FAIL: $*" >&2; status=1; }
+printf '%-6s %-22s %12s %12s %10s\n' target script install uninstall size
+for target in x64 x86; do
+  nsis_target=amd64-unicode
+  [ "$target" = x86 ] && nsis_target=x86-unicode
+  read -r oi ou os <<<"$(counts "$work/tally/Original.nsi" $nsis_target)"
+  read -r pi pu ps <<<"$(counts "$work/tally/Tally.nsi" $nsis_target)"
+  read -r fi fu _ <<<"$(counts "$work/tally-more/Tally.nsi" $nsis_target -DPARLUNE_NO_CHECK)"
+  read -r ti tu _ <<<"$(counts "$work/tally/Tally.nsi" $nsis_target -DPARLUNE_NO_CHECK -DEXTRA_TEXT)"
+  printf '%-6s %-22s %12s %12s %10s\n' $target "LangString original" "$oi" "$ou" "$os"
+  printf '%-6s %-22s %12s %12s %10s\n' $target "Parlune" "$pi ($(awk "BEGIN{printf \"%.2f\", $pi/$oi}")x)" \
+    "$pu ($(awk "BEGIN{printf \"%.2f\", $pu/$ou}")x)" "$ps (+$((ps - os)))"
+  printf '%-6s %-22s %12s %12s\n' $target "a further file" "+$((fi - pi))" "+$((fu - pu))"
+  printf '%-6s %-22s %12s %12s\n' $target "a further text" "+$((ti - pi))" "+$((tu - pu))"
+  [ $((fi - pi)) -le $per_file ] && [ $((fu - pu)) -le $per_file ] || fail "$target: a further file costs more than $per_file instructions"
+  [ $((ti - pi)) -le $per_text ] && [ $((tu - pu)) -le $per_text ] || fail "$target: a further text costs more than $per_text instructions"
+  [ "$pi" -le "${ceiling[$target-install]}" ] || fail "$target: the installer has $pi instructions, more than ${ceiling[$target-install]}"
+  [ "$pu" -le "${ceiling[$target-uninstall]}" ] || fail "$target: the uninstaller has $pu instructions, more than ${ceiling[$target-uninstall]}"
+  [ "$ps" -le "${ceiling[$target-size]}" ] || fail "$target: the installer is $ps bytes, more than ${ceiling[$target-size]}"
+done
+exit $status
