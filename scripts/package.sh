@@ -20,11 +20,13 @@ for tool in check import; do
   install -D -m 755 "build/win-x86/tools/parlune_$tool/parlune-$tool.exe" "$stage/Bin/parlune-$tool.exe"
   install -D -m 755 "build/linux-x86_64/tools/parlune_$tool/parlune-$tool" "$stage/Bin/linux-x86_64/parlune-$tool"
 done
-install -D -m 644 README.md "$stage/Docs/Parlune/README.md"
+# The user guide with its pictures and list, laid out as in docs/, so that
+# its links hold in the package too.
+install -D -m 644 docs/guide.md "$stage/Docs/Parlune/README.md"
+install -D -m 644 docs/languages.md "$stage/Docs/Parlune/languages.md"
 install -D -m 644 LICENSE "$stage/Docs/Parlune/LICENSE.txt"
-install -D -m 644 docs/languages.md "$stage/Docs/Parlune/docs/languages.md"
-mkdir -p "$stage/Docs/Parlune/docs" "$stage/Examples/Parlune"
-cp -r docs/screenshots "$stage/Docs/Parlune/docs/"
+mkdir -p "$stage/Examples/Parlune"
+cp -r docs/screenshots "$stage/Docs/Parlune/"
 cp -r examples/installer/Example.nsi examples/installer/languages "$stage/Examples/Parlune/"
 
 rm -f "$zip"
