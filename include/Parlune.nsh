@@ -17,8 +17,14 @@
 ;   ${ParluneMuiLanguages} SOURCE_FOLDER
 ;       After the MUI2 pages: one MUI_LANGUAGE for every file in the folder
 ;       that NSIS has a language for, so NSIS's own texts follow too.
+;   ${ParluneFill} NAME VALUE
+;       At the top level or in .onInit, before the first ParluneInitLanguage:
+;       fills {{NAME}} with VALUE in every declared text whenever texts load.
 ;   ${ParluneFormat} $text NAME VALUE
 ;       Replaces every {{NAME}} in $text with VALUE.
+;   ${ParluneRememberChoice}
+;       In the script's own .onInstSuccess, with PARLUNE_OWN_INSTSUCCESS
+;       defined before this file is included: remembers the language.
 ;
 ; The pieces, for scripts that arrange the steps themselves:
 ;   ${ParluneChooseLanguage} $tag        /LANG=TAG, else the remembered tag, else ""
@@ -27,7 +33,7 @@
 ;   ${ParluneLoadedLanguage} $tag        the file that answers ("" for en.json alone)
 ;   ${ParluneRememberLanguage} TAG       writes TAG to the registry value
 ;   ${ParluneLoadTexts}                  reads every declared text
-;   ${ParluneLanguageId} TAG $id         tag -> NSIS language id ("" for none)
+;   ${ParluneLanguageId} TAG $id         tag -> id of the file the plug-in loads for it ("" for none)
 ;   ${ParluneLanguageTag} ID $tag        NSIS language id -> file tag ("" for none)
 ;
 ; The plug-in's own calls:
@@ -411,9 +417,9 @@
   !endif
 !macroend
 
-; Visits the rows with $Parlune.Row tag, $Parlune.Ids ids (the first is the
-; one $LANGUAGE takes), $Parlune.Name name (installer only) and
-; $Parlune.Codes codes (the whole table only), doing what $Parlune.Op names:
+; Visits one row: $Parlune.Row tag, $Parlune.Ids ids (the first is the one
+; $LANGUAGE takes), $Parlune.Name name (installer only) and, from the whole
+; table, its codes in $Parlune.Scan; does what $Parlune.Op names:
 ;   probe  writes a stand-in PROBE\TAG.json that names its own tag, for every
 ;          row whose file in $Parlune.Folder has text (every row for "")
 ;   id     $Parlune.Result = the NSIS language id of tag $Parlune.Key
