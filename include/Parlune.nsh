@@ -199,15 +199,16 @@
 ; The packed folder decides the run-time language table: see _ParluneTable_.
 !macro _ParlunePack SOURCE_FOLDER
   !insertmacro _ParluneCheckFolder "${SOURCE_FOLDER}"
-  !ifdef __UNINSTALL__
-    !define /redef _PARLUNE_PACKED_uninst "${SOURCE_FOLDER}"
-  !else
-    !define /redef _PARLUNE_PACKED_inst "${SOURCE_FOLDER}"
-  !endif
+  !insertmacro _ParluneSide
+  !define /ifndef _PARLUNE_PACKS 0
+  !define /redef /math _PARLUNE_PACKS ${_PARLUNE_PACKS} + 1
+  ; the choosing and loading code reads the first folder that its side packs
+  !define /ifndef _PARLUNE_SET_${_PARLUNE_SIDE} ${_PARLUNE_SIDE}${_PARLUNE_PACKS}
   InitPluginsDir
   Push $OUTDIR
   SetOutPath "$PLUGINSDIR\Parlune"
   File "${SOURCE_FOLDER}\*.json"
+  !insertmacro _ParluneWriteSet ${_PARLUNE_SIDE}${_PARLUNE_PACKS} "${SOURCE_FOLDER}" "$PLUGINSDIR\Parlune.files"
   Pop $OUTDIR
 !macroend
 
@@ -371,275 +372,326 @@
   !appendfile "${_PARLUNE_DECLARED}" "${_PARLUNE_TEXT_${INDEX}}$\n"
 !macroend
 
-; ---- The language table at run time ----
+; ---- The language table, as stand-in files for the plug-in ----
 
-; The macros keep their state in variables of their own: no register is
-; saved or changed.
-!macro _ParluneTableVars
-  !insertmacro _ParluneVar Parlune.Op
-  !insertmacro _ParluneVar Parlune.Key
-  !insertmacro _ParluneVar Parlune.Result
-  !insertmacro _ParluneVar Parlune.Found
-  !insertmacro _ParluneVar Parlune.Number
-  !insertmacro _ParluneVar Parlune.Row
-  !insertmacro _ParluneVar Parlune.Ids
-  !insertmacro _ParluneVar Parlune.Scan
-  !insertmacro _ParluneVar Parlune.At
-  !insertmacro _ParluneVar Parlune.Part
-  !insertmacro _ParluneVar Parlune.Length
-  !insertmacro _ParluneVar Parlune.Folder
-!macroend
+; The plug-in itself decides which file a tag loads. Beside the files it
+; packs, the installer carries a stand-in for each, written while the script
+; compiles, that names its file and its NSIS language id (and holds the
+; dialog's texts): the plug-in picks among the stand-ins exactly as among the
+; files. The stand-in en.json also maps every NSIS id back to a file's tag.
+; The installer's other NSIS languages get stand-ins of their own in
+; "extra", so that $LANGUAGE follows a tag without a file; the id bridge has a
+; folder of the whole table.
 
-; A row of the installer's own table: only what its code asks of a row.
-!macro _ParluneRuntimeRow TAG NAME IDS NSIS CODES
-  !define _PARLUNE_ROW_WANTED
-  !ifdef _PARLUNE_PACKED_${_PARLUNE_SIDE}
-    ; the files packed, and one row for every other NSIS language the
-    ; installer has, so that $LANGUAGE follows a tag without a file
-    !if /FileExists "${_PARLUNE_PACKED_${_PARLUNE_SIDE}}\${TAG}.json"
-    !else if "${NSIS}" == "-"
-      !undef _PARLUNE_ROW_WANTED
-    !else ifndef LANG_${NSIS}
-      !undef _PARLUNE_ROW_WANTED
-    !else ifdef _PARLUNE_ROW_${_PARLUNE_SIDE}_${NSIS}
-      !undef _PARLUNE_ROW_WANTED
+; The value of KEY as FILE writes it on one line ("KEY": "value"), in OUT;
+; "" when no line holds it so, or when it holds an escape, which a stand-in
+; could not repeat as it is.
+!macro _ParluneFileValue FILE KEY OUT
+  !define /redef ${OUT} ""
+  !searchparse /noerrors /file "${FILE}" `"${KEY}": "` _PARLUNE_VALUE `"`
+  !ifndef _PARLUNE_VALUE
+    !searchparse /noerrors /file "${FILE}" `"${KEY}":"` _PARLUNE_VALUE `"`
+  !endif
+  !ifdef _PARLUNE_VALUE
+    !searchparse /noerrors "${_PARLUNE_VALUE}" "" _PARLUNE_VALUE_HEAD "\" _PARLUNE_VALUE_ESCAPE
+    !ifndef _PARLUNE_VALUE_ESCAPE
+      !define /redef ${OUT} "${_PARLUNE_VALUE}"
+    !else
+      !undef _PARLUNE_VALUE_ESCAPE
+    !endif
+    !undef _PARLUNE_VALUE
+    !ifdef _PARLUNE_VALUE_HEAD
+      !undef _PARLUNE_VALUE_HEAD
     !endif
   !endif
-  !ifdef _PARLUNE_ROW_WANTED
-    !undef _PARLUNE_ROW_WANTED
-    !define /ifndef _PARLUNE_ROW_${_PARLUNE_SIDE}_${NSIS}
-    StrCpy $Parlune.Row "${TAG}"
-    StrCpy $Parlune.Ids "${IDS}"
-    !ifndef __UNINSTALL__
-      StrCpy $Parlune.Name "${NAME}"
+!macroend
+
+; _PARLUNE_ID1.._PARLUNE_ID3: the ids of a row, "." where it has fewer (the
+; language table gives a row at most three).
+!macro _ParluneRowIds IDS
+  !ifdef _PARLUNE_ID1
+    !undef _PARLUNE_ID1
+    !undef _PARLUNE_ID2
+    !undef _PARLUNE_ID3
+  !endif
+  !searchparse /noerrors "${IDS} . . ." "" _PARLUNE_ID1 " " _PARLUNE_ID2 " " _PARLUNE_ID3 " "
+!macroend
+
+; Writes a stand-in now and packs it as OUTNAME.
+!macro _ParluneStandIn OUTNAME TEXT
+  !tempfile _PARLUNE_STANDIN
+  !appendfile /CHARSET=UTF8 "${_PARLUNE_STANDIN}" `${TEXT}`
+  File "/oname=${OUTNAME}" "${_PARLUNE_STANDIN}"
+  !delfile "${_PARLUNE_STANDIN}"
+  !undef _PARLUNE_STANDIN
+!macroend
+
+; An id reads back as the first row whose own id it is (3082 is es-419's),
+; else as the first row that lists it: the map takes first ids in one pass
+; over the rows and the others in a second.
+!macro _ParluneMapId ID TAG
+  !if "${ID}" != "."
+  !if "${ID}" != ""
+  !ifndef _PARLUNE_MAPPED_${_PARLUNE_SET}_${ID}
+    !define _PARLUNE_MAPPED_${_PARLUNE_SET}_${ID}
+    !appendfile "${_PARLUNE_SET_MAP}" `,"${ID}":"${TAG}"`
+  !endif
+  !endif
+  !endif
+!macroend
+
+; A row of the set being written: with a source folder, its file when the
+; folder has one, else a stand-in in "extra" when it is one of the
+; installer's other NSIS languages; without one, every row.
+!macro _ParluneSetRow TAG NAME IDS NSIS CODES
+  !insertmacro _ParluneRowIds "${IDS}"
+  !define /redef _PARLUNE_ROW_ID "${_PARLUNE_ID1}"
+  !if "${_PARLUNE_ROW_ID}" == "."
+    !define /redef _PARLUNE_ROW_ID ""
+  !endif
+  !define /redef _PARLUNE_ROW_KIND ""
+  !if "${_PARLUNE_SET_SOURCE}" == ""
+    !define /redef _PARLUNE_ROW_KIND row
+  !else if /FileExists "${_PARLUNE_SET_SOURCE}\${TAG}.json"
+    !define /redef _PARLUNE_ROW_KIND file
+  !else if "${NSIS}" != "-"
+    !ifdef LANG_${NSIS}
+    !ifndef _PARLUNE_NSIS_${_PARLUNE_SET}_${NSIS}
+      !define /redef _PARLUNE_ROW_KIND extra
     !endif
-    ${CallArtificialFunction} _ParluneRow_
+    !endif
+  !endif
+  !if "${_PARLUNE_ROW_KIND}" != ""
+    !define _PARLUNE_ROW_${_PARLUNE_SET}_${TAG}
+    !define /ifndef _PARLUNE_NSIS_${_PARLUNE_SET}_${NSIS}
+    !insertmacro _ParluneMapId "${_PARLUNE_ROW_ID}" ${TAG}
+    !define /redef _PARLUNE_ROW_TEXT ""
+    !if "${_PARLUNE_ROW_KIND}" == file
+      !define /redef _PARLUNE_ROW_FILE "${_PARLUNE_SET_SOURCE}\${TAG}.json"
+      !insertmacro _ParluneFileValue "${_PARLUNE_ROW_FILE}" NsisLanguageId _PARLUNE_ROW_VALUE
+      !if "${_PARLUNE_ROW_VALUE}" != ""
+        !define /redef _PARLUNE_ROW_ID "${_PARLUNE_ROW_VALUE}"
+      !endif
+      !define /redef _PARLUNE_ROW_TEXT `,"ParluneFile":"${TAG}"`
+      !insertmacro _ParluneFileValue "${_PARLUNE_ROW_FILE}" LanguageDialogTitle _PARLUNE_ROW_VALUE
+      !if "${_PARLUNE_ROW_VALUE}" != ""
+        !define /redef _PARLUNE_ROW_TEXT `${_PARLUNE_ROW_TEXT},"LanguageDialogTitle":"${_PARLUNE_ROW_VALUE}"`
+      !endif
+      !insertmacro _ParluneFileValue "${_PARLUNE_ROW_FILE}" LanguageDialogText _PARLUNE_ROW_VALUE
+      !if "${_PARLUNE_ROW_VALUE}" != ""
+        !define /redef _PARLUNE_ROW_TEXT `${_PARLUNE_ROW_TEXT},"LanguageDialogText":"${_PARLUNE_ROW_VALUE}"`
+      !endif
+      ; the dialog's entry: the file's own name, else the table's
+      !insertmacro _ParluneFileValue "${_PARLUNE_ROW_FILE}" LanguageName _PARLUNE_ROW_VALUE
+      !if "${_PARLUNE_ROW_VALUE}" == ""
+        !define /redef _PARLUNE_ROW_VALUE "${NAME}"
+      !endif
+      !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${_PARLUNE_ROW_VALUE}"
+      !define /redef /math _PARLUNE_FILES_${_PARLUNE_SET} ${_PARLUNE_FILES_${_PARLUNE_SET}} + 1
+    !endif
+    !define /redef _PARLUNE_ROW_TEXT `"ParluneId":"${_PARLUNE_ROW_ID}"${_PARLUNE_ROW_TEXT}`
+    !if ${TAG} == en
+      !if "${_PARLUNE_ROW_KIND}" != extra
+        !appendfile /CHARSET=UTF8 "${_PARLUNE_SET_MAP}" `,${_PARLUNE_ROW_TEXT}`
+      !endif
+    !else if "${_PARLUNE_ROW_KIND}" == extra
+      !ifndef _PARLUNE_EXTRA_${_PARLUNE_SET}
+        !define _PARLUNE_EXTRA_${_PARLUNE_SET}
+        CreateDirectory "${_PARLUNE_SET_FOLDER}\extra"
+      !endif
+      !insertmacro _ParluneStandIn "${_PARLUNE_SET_FOLDER}\extra\${TAG}.json" `{${_PARLUNE_ROW_TEXT}}`
+    !else
+      !insertmacro _ParluneStandIn "${_PARLUNE_SET_FOLDER}\${TAG}.json" `{${_PARLUNE_ROW_TEXT}}`
+    !endif
   !endif
 !macroend
 
-; Visits one row: $Parlune.Row tag, $Parlune.Ids ids (the first is the one
-; $LANGUAGE takes), $Parlune.Name name (installer only) and, from the whole
-; table, its codes in $Parlune.Scan; does what $Parlune.Op names:
-;   probe  writes a stand-in PROBE\TAG.json that names its own tag, for every
-;          row whose file in $Parlune.Folder has text (every row for "")
-;   id     $Parlune.Result = the NSIS language id of tag $Parlune.Key
-;   tag    $Parlune.Result = the tag of NSIS language id $Parlune.Key: of the
-;          row that takes it for $LANGUAGE, else of the first that lists it
-;   code   $Parlune.Result = the id of the row that the plug-in's code
-;          $Parlune.Key names, and $Parlune.Found = its tag
-;   list   pushes number and name of every file with text in $Parlune.Folder,
-;          for LangDLL (installer only; see _ParluneLanguageDialog_)
-;   index  $Parlune.Result = the tag of row number $Parlune.Key
-!macro _ParluneRow_
-  !insertmacro _ParluneTableVars
-  !ifndef __UNINSTALL__
-    !insertmacro _ParluneVar Parlune.Name
-    !insertmacro _ParluneVar Parlune.Count
-    !insertmacro _ParluneVar Parlune.EnglishName
+!macro _ParluneSetOtherIds TAG NAME IDS NSIS CODES
+  !ifdef _PARLUNE_ROW_${_PARLUNE_SET}_${TAG}
+    !insertmacro _ParluneRowIds "${IDS}"
+    !insertmacro _ParluneMapId "${_PARLUNE_ID2}" ${TAG}
+    !insertmacro _ParluneMapId "${_PARLUNE_ID3}" ${TAG}
   !endif
-  IntOp $Parlune.Number $Parlune.Number + 1
-  StrCmp $Parlune.Found "" 0 _parlune_row_done  ; the first row that answers
-  StrCmp $Parlune.Op "probe" _parlune_row_read
-  !ifndef __UNINSTALL__
-    StrCmp $Parlune.Op "list" _parlune_row_read
-    StrCmp $Parlune.Op "index" _parlune_row_index
-  !endif
-  ; id, tag and code look for " KEY " in a list, ignoring letter case
-  StrCmp $Parlune.Op "code" _parlune_row_search  ; the row put its codes there
-  StrCpy $Parlune.Scan " $Parlune.Row "
-  StrCmp $Parlune.Op "id" _parlune_row_search
-  StrCpy $Parlune.Scan " $Parlune.Ids "
-  _parlune_row_search:
-  StrLen $Parlune.Length " $Parlune.Key "
-  StrCpy $Parlune.At 0
-  _parlune_row_next:
-  StrCpy $Parlune.Part $Parlune.Scan $Parlune.Length $Parlune.At
-  StrCmp $Parlune.Part "" _parlune_row_done
-  IntOp $Parlune.At $Parlune.At + 1
-  StrCmp $Parlune.Part " $Parlune.Key " 0 _parlune_row_next
-  StrCmp $Parlune.Op "tag" 0 _parlune_row_found
-  StrCmp $Parlune.At 1 _parlune_row_found  ; the row's own id: 3082 is es-419's, not es's
-  StrCmp $Parlune.Result "" 0 _parlune_row_done  ; else the first row that reads it back
-  StrCpy $Parlune.Result $Parlune.Row
-  Return
-  _parlune_row_found:
-  StrCpy $Parlune.Found $Parlune.Row
-  StrCpy $Parlune.Result $Parlune.Row
-  StrCmp $Parlune.Op "tag" _parlune_row_done
-  StrCpy $Parlune.Result ""
-  StrCmp $Parlune.Ids "" _parlune_row_done
-  IntOp $Parlune.Result $Parlune.Ids + 0  ; the number that starts the list
-  Return
-
-  _parlune_row_read:  ; probe and list take rows whose file has text
-  StrCmp $Parlune.Folder "" _parlune_row_text
-  ClearErrors
-  FileOpen $Parlune.Scan "$Parlune.Folder\$Parlune.Row.json" r
-  IfErrors _parlune_row_done
-  FileReadByte $Parlune.Scan $Parlune.Part
-  FileClose $Parlune.Scan
-  StrCmp $Parlune.Part "" _parlune_row_done  ; empty file
-  StrCmp $Parlune.Part "0" _parlune_row_done  ; the plug-in reads up to the first zero byte
-  _parlune_row_text:
-  !ifndef __UNINSTALL__
-    StrCmp $Parlune.Op "list" _parlune_row_list
-  !endif
-  FileOpen $Parlune.Scan "$PLUGINSDIR\Parlune.probe\$Parlune.Row.json" w
-  FileWrite $Parlune.Scan '{"ParluneFile":"$Parlune.Row"}'
-  FileClose $Parlune.Scan
-  !ifndef __UNINSTALL__
-    Return
-
-    _parlune_row_list:
-    Push $Parlune.Row
-    Push $Parlune.Folder
-    ${CallArtificialFunction} _ParluneInitCall_
-    Pop $Parlune.Part
-    Push "LanguageName"
-    ${CallArtificialFunction} _ParluneGetStrCall_
-    Pop $Parlune.Part
-    ; A file without its own name would answer en.json's.
-    StrCmp $Parlune.Row "en" +3
-    StrCmp $Parlune.Part $Parlune.EnglishName 0 +2
-    StrCpy $Parlune.Part ""
-    StrCmp $Parlune.Part "" 0 +2
-    StrCpy $Parlune.Part $Parlune.Name
-    Push $Parlune.Number
-    Push $Parlune.Part
-    IntOp $Parlune.Count $Parlune.Count + 1
-    StrCmp $Parlune.Row $Parlune.Key 0 +2
-    StrCpy $Parlune.Result $Parlune.Number
-    Return
-
-    _parlune_row_index:
-    StrCmp $Parlune.Number $Parlune.Key 0 +3
-    StrCpy $Parlune.Found $Parlune.Row
-    StrCpy $Parlune.Result $Parlune.Row
-  !endif
-  _parlune_row_done:
 !macroend
 
-; The installer's table: the rows of the files it packs (see _ParlunePack)
-; and of its other NSIS languages; every row when it packs no folder.
-!macro _ParluneTable_
-  !insertmacro _ParluneTableVars
+; Writes and packs set SET into FOLDER: the stand-ins of the files of SOURCE
+; ("" for the whole table).
+!macro _ParluneWriteSet SET SOURCE FOLDER
+  !define /redef _PARLUNE_SET ${SET}
+  !define /redef _PARLUNE_SET_SOURCE "${SOURCE}"
+  !define /redef _PARLUNE_SET_FOLDER "${FOLDER}"
+  !define _PARLUNE_FILES_${SET} 0
+  CreateDirectory "${FOLDER}"
+  !tempfile _PARLUNE_SET_MAP
+  !appendfile "${_PARLUNE_SET_MAP}" `{"ParluneMap":""`
+  !insertmacro _ParluneLanguageRows _ParluneSetRow
+  !insertmacro _ParluneLanguageRows _ParluneSetOtherIds
+  !appendfile "${_PARLUNE_SET_MAP}" `}`
+  File "/oname=${FOLDER}\en.json" "${_PARLUNE_SET_MAP}"
+  !delfile "${_PARLUNE_SET_MAP}"
+  !undef _PARLUNE_SET_MAP
+!macroend
+
+; The folder of the whole table, packed on first use.
+!macro _ParluneTableFolder_
+  IfFileExists "$PLUGINSDIR\Parlune.table\en.json" _parlune_table_packed
+  InitPluginsDir
+  !insertmacro _ParluneWriteSet ${_PARLUNE_SIDE}_table "" "$PLUGINSDIR\Parlune.table"
+  _parlune_table_packed:
+!macroend
+
+!macro _ParluneSide
   !ifdef __UNINSTALL__
     !define /redef _PARLUNE_SIDE uninst
   !else
     !define /redef _PARLUNE_SIDE inst
-    !insertmacro _ParluneVar Parlune.Name
-    !insertmacro _ParluneVar Parlune.Count
-    !insertmacro _ParluneVar Parlune.EnglishName
   !endif
-  StrCpy $Parlune.Result ""
-  StrCpy $Parlune.Found ""
-  StrCpy $Parlune.Number 0
-  !insertmacro _ParluneLanguageRows _ParluneRuntimeRow
-!macroend
-
-; The whole table, with every code the plug-in knows, for the id bridge.
-!macro _ParluneWholeRow TAG NAME IDS NSIS CODES
-  StrCpy $Parlune.Row "${TAG}"
-  StrCpy $Parlune.Ids "${IDS}"
-  StrCpy $Parlune.Scan " ${CODES} "
-  ${CallArtificialFunction} _ParluneRow_
-!macroend
-
-!macro _ParluneWholeTable_
-  !insertmacro _ParluneTableVars
-  StrCpy $Parlune.Result ""
-  StrCpy $Parlune.Found ""
-  StrCpy $Parlune.Number 0
-  !insertmacro _ParluneLanguageRows _ParluneWholeRow
 !macroend
 
 ; $Parlune.Found = the tag of the file that the plug-in loads for tag
-; $Parlune.Key from folder $Parlune.Folder ("" when none: en.json alone
-; answers), or, with the folder "", of the file that the tag names whether or
-; not it exists. The plug-in itself decides, from a folder of stand-in files
-; that each name their own tag. Leaves the plug-in unloaded.
+; $Parlune.Key from the packed folder ("" when none does: en.json alone
+; answers), $Parlune.Id = its NSIS language id, or the id of the installer's
+; NSIS language that the tag names ("" for none). Leaves the stand-ins
+; loaded.
 !macro _ParluneSelectFile_
-  !insertmacro _ParluneTableVars
-  ${CallArtificialFunction} _ParluneExitCall_  ; as any plug-in call, makes $PLUGINSDIR
-  RMDir /r "$PLUGINSDIR\Parlune.probe"
-  CreateDirectory "$PLUGINSDIR\Parlune.probe"
-  StrCpy $Parlune.Op "probe"
-  ${CallArtificialFunction} _ParluneTable_
+  !insertmacro _ParluneSide
+  !insertmacro _ParluneVar Parlune.Found
+  !insertmacro _ParluneVar Parlune.Id
+  ${CallArtificialFunction} _ParluneExitCall_
   Push $Parlune.Key
-  Push "$PLUGINSDIR\Parlune.probe"
+  Push "$PLUGINSDIR\Parlune.files"
   ${CallArtificialFunction} _ParluneInitCall_
   Pop $Parlune.Found
   StrCmp $Parlune.Found "0" _parlune_select_none
   Push "ParluneFile"
   ${CallArtificialFunction} _ParluneGetStrCall_
   Pop $Parlune.Found
+  Push "ParluneId"
+  ${CallArtificialFunction} _ParluneGetStrCall_
+  Pop $Parlune.Id
   Goto _parlune_select_done
   _parlune_select_none:
   StrCpy $Parlune.Found ""
+  StrCpy $Parlune.Id ""
+  !ifdef _PARLUNE_EXTRA_${_PARLUNE_SET_${_PARLUNE_SIDE}}
+    Push $Parlune.Key
+    Push "$PLUGINSDIR\Parlune.files\extra"
+    ${CallArtificialFunction} _ParluneInitCall_
+    Pop $Parlune.Id
+    StrCmp $Parlune.Id "0" _parlune_select_no_id
+    Push "ParluneId"
+    ${CallArtificialFunction} _ParluneGetStrCall_
+    Pop $Parlune.Id
+    Goto _parlune_select_done
+    _parlune_select_no_id:
+    StrCpy $Parlune.Id ""
+  !endif
   _parlune_select_done:
-  ${CallArtificialFunction} _ParluneExitCall_
+!macroend
+
+; The stand-ins that the choosing and loading macros read: those of the
+; folder this side packs.
+!macro _ParluneNeedPacked WHAT
+  !insertmacro _ParluneSide
+  !ifndef _PARLUNE_SET_${_PARLUNE_SIDE}
+    !error "${WHAT} reads the language files that ParluneInitLanguage or ParluneInitPacked packs: pack them first, in the same (installer or uninstaller) code"
+  !endif
 !macroend
 
 ; ---- The NSIS language id bridge ----
 
-; $Parlune.Result = the id of the file that the plug-in loads for tag
-; $Parlune.Key: it tries the whole tag, then the tag before its last "-",
-; then before its first "-" (de-AT is de's 1031, es-MX es-419's 3082).
+; Reloads the files that ParluneLoadLanguage loaded, after the bridge has
+; used the plug-in.
+!macro _ParluneReload_
+  ${CallArtificialFunction} _ParluneExitCall_
+  StrCmp $Parlune.Folder "" _parlune_reload_done
+  StrCpy $Parlune.Bridge $Parlune.Loaded
+  StrCmp $Parlune.Bridge "" 0 +2
+  StrCpy $Parlune.Bridge "-"  ; a tag of no file: en.json alone
+  Push $Parlune.Bridge
+  Push $Parlune.Folder
+  ${CallArtificialFunction} _ParluneInitCall_
+  Pop $Parlune.Bridge
+  _parlune_reload_done:
+!macroend
+
+!macro _ParluneBridgeVars
+  !insertmacro _ParluneVar Parlune.Key
+  !insertmacro _ParluneVar Parlune.Bridge
+  !insertmacro _ParluneVar Parlune.Folder
+  !insertmacro _ParluneVar Parlune.Loaded
+!macroend
+
+; $Parlune.Bridge = the id of the table's file that the plug-in loads for
+; tag $Parlune.Key ("" for none).
 !macro _ParluneLanguageId_
-  !insertmacro _ParluneTableVars
-  !insertmacro _ParluneVar Parlune.Tag
-  !insertmacro _ParluneVar Parlune.Dash
-  StrCpy $Parlune.Tag $Parlune.Key
-  StrCpy $Parlune.Op "code"
-  ${CallArtificialFunction} _ParluneWholeTable_
-  StrCmp $Parlune.Found "" 0 _parlune_id_done
-  StrLen $Parlune.Dash $Parlune.Tag
-  _parlune_id_last:  ; the last "-"
-  IntOp $Parlune.Dash $Parlune.Dash - 1
-  IntCmp $Parlune.Dash 0 _parlune_id_done _parlune_id_done
-  StrCpy $Parlune.Part $Parlune.Tag 1 $Parlune.Dash
-  StrCmp $Parlune.Part "-" 0 _parlune_id_last
-  StrCpy $Parlune.Key $Parlune.Tag $Parlune.Dash
-  ${CallArtificialFunction} _ParluneWholeTable_
-  StrCmp $Parlune.Found "" 0 _parlune_id_done
-  StrCpy $Parlune.Dash 0
-  _parlune_id_first:  ; the first "-"
-  IntOp $Parlune.Dash $Parlune.Dash + 1
-  StrCpy $Parlune.Part $Parlune.Tag 1 $Parlune.Dash
-  StrCmp $Parlune.Part "-" 0 _parlune_id_first
-  StrCpy $Parlune.Key $Parlune.Tag $Parlune.Dash
-  ${CallArtificialFunction} _ParluneWholeTable_
+  !insertmacro _ParluneBridgeVars
+  !insertmacro _ParluneSide
+  StrCpy $Parlune.Bridge ""
+  StrCmp $Parlune.Key "" _parlune_id_done  ; the plug-in would take the user's language
+  ${CallArtificialFunction} _ParluneTableFolder_
+  ${CallArtificialFunction} _ParluneExitCall_
+  Push $Parlune.Key
+  Push "$PLUGINSDIR\Parlune.table"
+  ${CallArtificialFunction} _ParluneInitCall_
+  Pop $Parlune.Bridge
+  StrCmp $Parlune.Bridge "0" _parlune_id_none
+  Push "ParluneId"
+  ${CallArtificialFunction} _ParluneGetStrCall_
+  Pop $Parlune.Bridge
+  Goto _parlune_id_reload
+  _parlune_id_none:
+  StrCpy $Parlune.Bridge ""
+  _parlune_id_reload:
+  Push $Parlune.Bridge
+  ${CallArtificialFunction} _ParluneReload_
+  Pop $Parlune.Bridge
   _parlune_id_done:
 !macroend
 
 !macro ParluneLanguageId TAG ID
-  !insertmacro _ParluneVar Parlune.Key
-  !insertmacro _ParluneVar Parlune.Result
+  !insertmacro _ParluneBridgeVars
   StrCpy $Parlune.Key "${TAG}"
   ${CallArtificialFunction} _ParluneLanguageId_
-  StrCpy ${ID} $Parlune.Result
+  StrCpy ${ID} $Parlune.Bridge
 !macroend
 
+; $Parlune.Bridge = the tag of NSIS language id $Parlune.Key ("" for none).
 !macro _ParluneLanguageTag_
-  !insertmacro _ParluneTableVars
-  StrCpy $Parlune.Op "tag"
-  ${CallArtificialFunction} _ParluneWholeTable_
+  !insertmacro _ParluneBridgeVars
+  !insertmacro _ParluneSide
+  ${CallArtificialFunction} _ParluneTableFolder_
+  Push ""
+  Push "$PLUGINSDIR\Parlune.table"
+  ${CallArtificialFunction} _ParluneInitCall_
+  Pop $Parlune.Bridge
+  Push $Parlune.Key
+  ${CallArtificialFunction} _ParluneGetStrCall_
+  ${CallArtificialFunction} _ParluneReload_
+  Pop $Parlune.Bridge
 !macroend
 
 !macro ParluneLanguageTag ID TAG
-  !insertmacro _ParluneVar Parlune.Key
-  !insertmacro _ParluneVar Parlune.Result
+  !insertmacro _ParluneBridgeVars
   StrCpy $Parlune.Key "${ID}"
   ${CallArtificialFunction} _ParluneLanguageTag_
-  StrCpy ${TAG} $Parlune.Result
+  StrCpy ${TAG} $Parlune.Bridge
 !macroend
 
 ; ---- Choosing and remembering ----
 
+!macro _ParluneChooseVars
+  !insertmacro _ParluneVar Parlune.Key
+  !insertmacro _ParluneVar Parlune.Result
+  !insertmacro _ParluneVar Parlune.At
+  !insertmacro _ParluneVar Parlune.Part
+!macroend
+
 ; $Parlune.Result = /LANG=TAG from the command line, else the remembered
-; language, else ""; a number is an NSIS language id, as MUI remembers them.
+; language, else ""; a number is an NSIS language id, as MUI remembers them,
+; and becomes its file's tag. Leaves the stand-ins loaded.
 !macro _ParluneChooseLanguage_
-  !insertmacro _ParluneTableVars
+  !insertmacro _ParluneChooseVars
   StrCpy $Parlune.At 0
   _parlune_choose_option:  ; NSIS has cut /D= off the command line already
   StrCpy $Parlune.Part $CMDLINE 6 $Parlune.At
@@ -668,12 +720,19 @@
   StrCpy $Parlune.Result $Parlune.Key
   IntOp $Parlune.Part $Parlune.Key + 0
   StrCmp $Parlune.Part $Parlune.Key 0 _parlune_choose_done
-  StrCpy $Parlune.Op "tag"
-  ${CallArtificialFunction} _ParluneTable_
+  ${CallArtificialFunction} _ParluneExitCall_
+  Push ""
+  Push "$PLUGINSDIR\Parlune.files"
+  ${CallArtificialFunction} _ParluneInitCall_
+  Pop $Parlune.Part
+  Push $Parlune.Key
+  ${CallArtificialFunction} _ParluneGetStrCall_
+  Pop $Parlune.Result
   _parlune_choose_done:
 !macroend
 
 !macro ParluneChooseLanguage TAG
+  !insertmacro _ParluneNeedPacked ParluneChooseLanguage
   !insertmacro _ParluneVar Parlune.Result
   ${CallArtificialFunction} _ParluneChooseLanguage_
   StrCpy ${TAG} $Parlune.Result
@@ -688,33 +747,30 @@
 
 ; ---- The language dialog ----
 
-; $Parlune.Result = the tag chosen in the dialog over the files of folder
-; $Parlune.Folder, else tag $Parlune.Key as it came.
+; One entry of the dialog for every packed file, with its name.
+!macro _ParluneDialogRow TAG NAME IDS NSIS CODES
+  !ifdef _PARLUNE_NAME_${_PARLUNE_SET_inst}_${TAG}
+    Push "${TAG}"
+    Push "${_PARLUNE_NAME_${_PARLUNE_SET_inst}_${TAG}}"
+  !endif
+!macroend
+
+; $Parlune.Result = the tag chosen in the dialog over the packed files, else
+; tag $Parlune.Key as it came. Without two files there is nothing to choose.
 !macro _ParluneLanguageDialog_
-  !insertmacro _ParluneTableVars
+  !insertmacro _ParluneChooseVars
   !insertmacro _ParluneVar Parlune.Tag
   !insertmacro _ParluneVar Parlune.Title
   !insertmacro _ParluneVar Parlune.Text
   StrCpy $Parlune.Tag $Parlune.Key
+  !if ${_PARLUNE_FILES_${_PARLUNE_SET_inst}} > 1
   IfSilent _parlune_dialog_done
   !ifndef PARLUNE_LANGDLL_ALWAYSSHOW
     StrCmp $Parlune.Key "" 0 _parlune_dialog_done
   !endif
-  ; preselected: the file that the tag, or the user's language, loads
+  ; preselected: the file that the tag, or the user's language, loads; the
+  ; dialog speaks its language, from its stand-in
   ${CallArtificialFunction} _ParluneSelectFile_
-  StrCmp $Parlune.Found "" 0 +2
-  StrCpy $Parlune.Found "en"
-  Push "en"
-  Push $Parlune.Folder
-  ${CallArtificialFunction} _ParluneInitCall_
-  Pop $Parlune.Part
-  Push "LanguageName"
-  ${CallArtificialFunction} _ParluneGetStrCall_
-  Pop $Parlune.EnglishName
-  Push $Parlune.Found
-  Push $Parlune.Folder
-  ${CallArtificialFunction} _ParluneInitCall_
-  Pop $Parlune.Part
   Push "LanguageDialogTitle"
   ${CallArtificialFunction} _ParluneGetStrCall_
   Pop $Parlune.Title
@@ -725,45 +781,38 @@
   Pop $Parlune.Text
   StrCmp $Parlune.Text "" 0 +2
   StrCpy $Parlune.Text "${PARLUNE_LANGDLL_INFO}"
+  ${CallArtificialFunction} _ParluneExitCall_
+  StrCmp $Parlune.Found "" 0 +2
+  StrCpy $Parlune.Found "en"
 
   Push "<parlune>"  ; below LangDLL's arguments, in case it cannot show itself
   Push ""  ; ends LangDLL's list
-  StrCpy $Parlune.Count 0
-  StrCpy $Parlune.Key $Parlune.Found
-  StrCpy $Parlune.Op "list"
-  ${CallArtificialFunction} _ParluneTable_
-  ${CallArtificialFunction} _ParluneExitCall_
-  IntCmp $Parlune.Count 2 _parlune_dialog_show _parlune_dialog_drop _parlune_dialog_show
-  _parlune_dialog_show:
+  !insertmacro _ParluneLanguageRows _ParluneDialogRow
   Push "A"
   Push $Parlune.Text
   Push $Parlune.Title
   ; LangDLL preselects the entry whose value is $LANGUAGE.
   StrCpy $Parlune.Part $LANGUAGE
-  StrCpy $LANGUAGE $Parlune.Result
+  StrCpy $LANGUAGE $Parlune.Found
   LangDLL::LangDialog
   StrCpy $LANGUAGE $Parlune.Part
   Pop $Parlune.Key
   StrCmp $Parlune.Key "cancel" 0 +2
   Quit
-  StrCmp $Parlune.Key "<parlune>" _parlune_dialog_index
-  _parlune_dialog_drop:  ; the rest of the list; all of it when there was nothing to choose
-  Pop $Parlune.Part
-  StrCmp $Parlune.Part "<parlune>" 0 _parlune_dialog_drop
-  _parlune_dialog_index:
-  StrCpy $Parlune.Op "index"
-  ${CallArtificialFunction} _ParluneTable_
-  StrCmp $Parlune.Found "" _parlune_dialog_done
-  StrCpy $Parlune.Tag $Parlune.Found
+  StrCmp $Parlune.Key "<parlune>" _parlune_dialog_done
+  StrCpy $Parlune.Tag $Parlune.Key
+  Pop $Parlune.Part  ; "<parlune>"
   _parlune_dialog_done:
+  !endif
   StrCpy $Parlune.Result $Parlune.Tag
 !macroend
 
+; FOLDER is the folder the files were packed to, as for ParluneLoadLanguage;
+; the dialog lists the files this installer packs.
 !macro ParluneLanguageDialog FOLDER TAG
+  !insertmacro _ParluneNeedPacked ParluneLanguageDialog
   !insertmacro _ParluneVar Parlune.Key
-  !insertmacro _ParluneVar Parlune.Folder
   !insertmacro _ParluneVar Parlune.Result
-  StrCpy $Parlune.Folder "${FOLDER}"
   StrCpy $Parlune.Key "${TAG}"
   ${CallArtificialFunction} _ParluneLanguageDialog_
   StrCpy ${TAG} $Parlune.Result
@@ -771,75 +820,34 @@
 
 ; ---- Loading ----
 
-; Loads folder $Parlune.Folder for tag $Parlune.Key; $Parlune.First is a key
-; the file should answer besides "NsisLanguageId". A file that answers
-; neither is broken (or missing) and then does not decide $LANGUAGE: the tag
-; does. $Parlune.LoadedId keeps the id that $LANGUAGE took.
+; Loads folder $Parlune.Folder (the packed files) for tag $Parlune.Key and
+; sets $LANGUAGE to the id of the file that loads, or, when none does, of
+; the installer's NSIS language that the tag names.
 !macro _ParluneLoadLanguage_
-  !insertmacro _ParluneTableVars
-  !insertmacro _ParluneVar Parlune.Tag
-  !insertmacro _ParluneVar Parlune.Source
-  StrCpy $Parlune.Tag $Parlune.Key
-  StrCpy $Parlune.Source $Parlune.Folder
+  !insertmacro _ParluneVar Parlune.Key
+  !insertmacro _ParluneVar Parlune.Folder
+  !insertmacro _ParluneVar Parlune.Result
   ${CallArtificialFunction} _ParluneSelectFile_
-  StrCpy $Parlune.LoadedId ""  ; the file's own language id
-  StrCpy $Parlune.Loaded ""
-  StrCmp $Parlune.Found "" _parlune_load_fallback
-  ; the file alone, without en.json behind it
-  CopyFiles /SILENT "$Parlune.Source\$Parlune.Found.json" "$PLUGINSDIR\Parlune.probe\$Parlune.Found.json"
-  Push $Parlune.Found
-  Push "$PLUGINSDIR\Parlune.probe"
-  ${CallArtificialFunction} _ParluneInitCall_
-  Pop $Parlune.Part
-  Push "NsisLanguageId"
-  ${CallArtificialFunction} _ParluneGetStrCall_
-  Pop $Parlune.LoadedId
-  StrCmp $Parlune.LoadedId "" 0 _parlune_load_answers
-  StrCmp $Parlune.First "" _parlune_load_unloaded
-  Push $Parlune.First
-  ${CallArtificialFunction} _ParluneGetStrCall_
-  Pop $Parlune.Part
-  StrCmp $Parlune.Part "" _parlune_load_unloaded
-  _parlune_load_answers:
   StrCpy $Parlune.Loaded $Parlune.Found
-  _parlune_load_unloaded:
+  StrCpy $Parlune.LoadedId $Parlune.Id
+  StrCmp $Parlune.Id "" +2
+  StrCpy $LANGUAGE $Parlune.Id
   ${CallArtificialFunction} _ParluneExitCall_
-  StrCmp $Parlune.Loaded "" 0 _parlune_load_id
-  _parlune_load_fallback:
-  StrCpy $Parlune.Folder ""
-  StrCpy $Parlune.Key $Parlune.Tag
-  ${CallArtificialFunction} _ParluneSelectFile_
-  _parlune_load_id:
-  StrCmp $Parlune.LoadedId "" 0 _parlune_load_set
-  StrCmp $Parlune.Found "" _parlune_load_init
-  StrCpy $Parlune.Key $Parlune.Found
-  StrCpy $Parlune.Op "id"
-  ${CallArtificialFunction} _ParluneTable_
-  StrCpy $Parlune.LoadedId $Parlune.Result
-  _parlune_load_set:
-  StrCmp $Parlune.LoadedId "" +2
-  StrCpy $LANGUAGE $Parlune.LoadedId
-  _parlune_load_init:
-  Push $Parlune.Tag
-  Push $Parlune.Source
+  Push $Parlune.Key
+  Push $Parlune.Folder
   ${CallArtificialFunction} _ParluneInitCall_
   Pop $Parlune.Result
 !macroend
 
 !macro ParluneLoadLanguage FOLDER TAG HANDLE
+  !insertmacro _ParluneNeedPacked ParluneLoadLanguage
   !insertmacro _ParluneVar Parlune.Key
   !insertmacro _ParluneVar Parlune.Folder
-  !insertmacro _ParluneVar Parlune.First
   !insertmacro _ParluneVar Parlune.Result
   !insertmacro _ParluneVar Parlune.Loaded
   !insertmacro _ParluneVar Parlune.LoadedId
   StrCpy $Parlune.Folder "${FOLDER}"
   StrCpy $Parlune.Key "${TAG}"
-  !ifdef _PARLUNE_TEXT_1
-    StrCpy $Parlune.First "${_PARLUNE_TEXT_1}"
-  !else
-    StrCpy $Parlune.First ""
-  !endif
   ${CallArtificialFunction} _ParluneLoadLanguage_
   StrCpy ${HANDLE} $Parlune.Result
   ${ParluneLoadTexts}
