@@ -125,7 +125,8 @@
 !endif
 
 !macro _ParluneRunChecker SOURCE_FOLDER
-  !define _PARLUNE_CHECK_RUN "${_PARLUNE_CHECK_OPTIONS}"
+  !tempfile _PARLUNE_FACTS
+  !define _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_OPTIONS} --facts "${_PARLUNE_FACTS}"'
   !if ${_PARLUNE_TEXTS} > 0
     !tempfile _PARLUNE_DECLARED
     !insertmacro _ParluneEachText _ParluneDeclaredName
@@ -149,6 +150,10 @@
     !error "parlune-check found problems in ${SOURCE_FOLDER} (its report is above); fix them, or define PARLUNE_NO_CHECK to compile unchecked"
   !endif
   !undef _PARLUNE_CHECK_STATUS
+  ; the files' own NSIS ids and names, for the stand-ins and the dialog
+  !include /CHARSET=UTF8 "${_PARLUNE_FACTS}"
+  !delfile "${_PARLUNE_FACTS}"
+  !undef _PARLUNE_FACTS
 !macroend
 
 !macro _ParluneCheckFolder SOURCE_FOLDER
@@ -383,29 +388,6 @@
 ; "extra", so that $LANGUAGE follows a tag without a file; the id bridge has a
 ; folder of the whole table.
 
-; The value of KEY as FILE writes it on one line ("KEY": "value"), in OUT;
-; "" when no line holds it so, or when it holds an escape, which a stand-in
-; could not repeat as it is.
-!macro _ParluneFileValue FILE KEY OUT
-  !define /redef ${OUT} ""
-  !searchparse /noerrors /file "${FILE}" `"${KEY}": "` _PARLUNE_VALUE `"`
-  !ifndef _PARLUNE_VALUE
-    !searchparse /noerrors /file "${FILE}" `"${KEY}":"` _PARLUNE_VALUE `"`
-  !endif
-  !ifdef _PARLUNE_VALUE
-    !searchparse /noerrors "${_PARLUNE_VALUE}" "" _PARLUNE_VALUE_HEAD "\" _PARLUNE_VALUE_ESCAPE
-    !ifndef _PARLUNE_VALUE_ESCAPE
-      !define /redef ${OUT} "${_PARLUNE_VALUE}"
-    !else
-      !undef _PARLUNE_VALUE_ESCAPE
-    !endif
-    !undef _PARLUNE_VALUE
-    !ifdef _PARLUNE_VALUE_HEAD
-      !undef _PARLUNE_VALUE_HEAD
-    !endif
-  !endif
-!macroend
-
 ; _PARLUNE_ID1.._PARLUNE_ID3: the ids of a row, "." where it has fewer (the
 ; language table gives a row at most three).
 !macro _ParluneRowIds IDS
@@ -467,26 +449,16 @@
     !insertmacro _ParluneMapId "${_PARLUNE_ROW_ID}" ${TAG}
     !define /redef _PARLUNE_ROW_TEXT ""
     !if "${_PARLUNE_ROW_KIND}" == file
-      !define /redef _PARLUNE_ROW_FILE "${_PARLUNE_SET_SOURCE}\${TAG}.json"
-      !insertmacro _ParluneFileValue "${_PARLUNE_ROW_FILE}" NsisLanguageId _PARLUNE_ROW_VALUE
-      !if "${_PARLUNE_ROW_VALUE}" != ""
-        !define /redef _PARLUNE_ROW_ID "${_PARLUNE_ROW_VALUE}"
+      ; the file's own id and name where the checker found them
+      !ifdef _PARLUNE_FACT_ID_${TAG}
+        !define /redef _PARLUNE_ROW_ID "${_PARLUNE_FACT_ID_${TAG}}"
+      !endif
+      !ifdef _PARLUNE_FACT_NAME_${TAG}
+        !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${_PARLUNE_FACT_NAME_${TAG}}"
+      !else
+        !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${NAME}"
       !endif
       !define /redef _PARLUNE_ROW_TEXT `,"ParluneFile":"${TAG}"`
-      !insertmacro _ParluneFileValue "${_PARLUNE_ROW_FILE}" LanguageDialogTitle _PARLUNE_ROW_VALUE
-      !if "${_PARLUNE_ROW_VALUE}" != ""
-        !define /redef _PARLUNE_ROW_TEXT `${_PARLUNE_ROW_TEXT},"LanguageDialogTitle":"${_PARLUNE_ROW_VALUE}"`
-      !endif
-      !insertmacro _ParluneFileValue "${_PARLUNE_ROW_FILE}" LanguageDialogText _PARLUNE_ROW_VALUE
-      !if "${_PARLUNE_ROW_VALUE}" != ""
-        !define /redef _PARLUNE_ROW_TEXT `${_PARLUNE_ROW_TEXT},"LanguageDialogText":"${_PARLUNE_ROW_VALUE}"`
-      !endif
-      ; the dialog's entry: the file's own name, else the table's
-      !insertmacro _ParluneFileValue "${_PARLUNE_ROW_FILE}" LanguageName _PARLUNE_ROW_VALUE
-      !if "${_PARLUNE_ROW_VALUE}" == ""
-        !define /redef _PARLUNE_ROW_VALUE "${NAME}"
-      !endif
-      !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${_PARLUNE_ROW_VALUE}"
       !define /redef /math _PARLUNE_FILES_${_PARLUNE_SET} ${_PARLUNE_FILES_${_PARLUNE_SET}} + 1
     !endif
     !define /redef _PARLUNE_ROW_TEXT `"ParluneId":"${_PARLUNE_ROW_ID}"${_PARLUNE_ROW_TEXT}`
@@ -497,11 +469,11 @@
     !else if "${_PARLUNE_ROW_KIND}" == extra
       !ifndef _PARLUNE_EXTRA_${_PARLUNE_SET}
         !define _PARLUNE_EXTRA_${_PARLUNE_SET}
-        CreateDirectory "${_PARLUNE_SET_FOLDER}\extra"
+        CreateDirectory "$OUTDIR\extra"
       !endif
-      !insertmacro _ParluneStandIn "${_PARLUNE_SET_FOLDER}\extra\${TAG}.json" `{${_PARLUNE_ROW_TEXT}}`
+      !insertmacro _ParluneStandIn "extra\${TAG}.json" `{${_PARLUNE_ROW_TEXT}}`
     !else
-      !insertmacro _ParluneStandIn "${_PARLUNE_SET_FOLDER}\${TAG}.json" `{${_PARLUNE_ROW_TEXT}}`
+      !insertmacro _ParluneStandIn "${TAG}.json" `{${_PARLUNE_ROW_TEXT}}`
     !endif
   !endif
 !macroend
@@ -514,20 +486,20 @@
   !endif
 !macroend
 
-; Writes and packs set SET into FOLDER: the stand-ins of the files of SOURCE
-; ("" for the whole table).
+; Writes and packs set SET into FOLDER, which becomes $OUTDIR: the stand-ins
+; of the files of SOURCE ("" for the whole table), named as the files are so
+; that they share their names' strings.
 !macro _ParluneWriteSet SET SOURCE FOLDER
   !define /redef _PARLUNE_SET ${SET}
   !define /redef _PARLUNE_SET_SOURCE "${SOURCE}"
-  !define /redef _PARLUNE_SET_FOLDER "${FOLDER}"
   !define _PARLUNE_FILES_${SET} 0
-  CreateDirectory "${FOLDER}"
+  SetOutPath "${FOLDER}"
   !tempfile _PARLUNE_SET_MAP
   !appendfile "${_PARLUNE_SET_MAP}" `{"ParluneMap":""`
   !insertmacro _ParluneLanguageRows _ParluneSetRow
   !insertmacro _ParluneLanguageRows _ParluneSetOtherIds
   !appendfile "${_PARLUNE_SET_MAP}" `}`
-  File "/oname=${FOLDER}\en.json" "${_PARLUNE_SET_MAP}"
+  File "/oname=en.json" "${_PARLUNE_SET_MAP}"
   !delfile "${_PARLUNE_SET_MAP}"
   !undef _PARLUNE_SET_MAP
 !macroend
@@ -536,7 +508,9 @@
 !macro _ParluneTableFolder_
   IfFileExists "$PLUGINSDIR\Parlune.table\en.json" _parlune_table_packed
   InitPluginsDir
+  Push $OUTDIR
   !insertmacro _ParluneWriteSet ${_PARLUNE_SIDE}_table "" "$PLUGINSDIR\Parlune.table"
+  Pop $OUTDIR
   _parlune_table_packed:
 !macroend
 
@@ -548,43 +522,43 @@
   !endif
 !macroend
 
-; $Parlune.Found = the tag of the file that the plug-in loads for tag
+; $Parlune.Loaded = the tag of the file that the plug-in loads for tag
 ; $Parlune.Key from the packed folder ("" when none does: en.json alone
-; answers), $Parlune.Id = its NSIS language id, or the id of the installer's
+; answers), $Parlune.LoadedId = its NSIS language id, or the id of the installer's
 ; NSIS language that the tag names ("" for none). Leaves the stand-ins
 ; loaded.
 !macro _ParluneSelectFile_
   !insertmacro _ParluneSide
-  !insertmacro _ParluneVar Parlune.Found
-  !insertmacro _ParluneVar Parlune.Id
+  !insertmacro _ParluneVar Parlune.Loaded
+  !insertmacro _ParluneVar Parlune.LoadedId
   ${CallArtificialFunction} _ParluneExitCall_
   Push $Parlune.Key
   Push "$PLUGINSDIR\Parlune.files"
   ${CallArtificialFunction} _ParluneInitCall_
-  Pop $Parlune.Found
-  StrCmp $Parlune.Found "0" _parlune_select_none
+  Pop $Parlune.Loaded
+  StrCmp $Parlune.Loaded "0" _parlune_select_none
   Push "ParluneFile"
   ${CallArtificialFunction} _ParluneGetStrCall_
-  Pop $Parlune.Found
+  Pop $Parlune.Loaded
   Push "ParluneId"
   ${CallArtificialFunction} _ParluneGetStrCall_
-  Pop $Parlune.Id
+  Pop $Parlune.LoadedId
   Goto _parlune_select_done
   _parlune_select_none:
-  StrCpy $Parlune.Found ""
-  StrCpy $Parlune.Id ""
+  StrCpy $Parlune.Loaded ""
+  StrCpy $Parlune.LoadedId ""
   !ifdef _PARLUNE_EXTRA_${_PARLUNE_SET_${_PARLUNE_SIDE}}
     Push $Parlune.Key
     Push "$PLUGINSDIR\Parlune.files\extra"
     ${CallArtificialFunction} _ParluneInitCall_
-    Pop $Parlune.Id
-    StrCmp $Parlune.Id "0" _parlune_select_no_id
+    Pop $Parlune.LoadedId
+    StrCmp $Parlune.LoadedId "0" _parlune_select_no_id
     Push "ParluneId"
     ${CallArtificialFunction} _ParluneGetStrCall_
-    Pop $Parlune.Id
+    Pop $Parlune.LoadedId
     Goto _parlune_select_done
     _parlune_select_no_id:
-    StrCpy $Parlune.Id ""
+    StrCpy $Parlune.LoadedId ""
   !endif
   _parlune_select_done:
 !macroend
@@ -720,8 +694,7 @@
   StrCpy $Parlune.Result $Parlune.Key
   IntOp $Parlune.Part $Parlune.Key + 0
   StrCmp $Parlune.Part $Parlune.Key 0 _parlune_choose_done
-  ${CallArtificialFunction} _ParluneExitCall_
-  Push ""
+  Push ""  ; the stand-in en.json maps the ids
   Push "$PLUGINSDIR\Parlune.files"
   ${CallArtificialFunction} _ParluneInitCall_
   Pop $Parlune.Part
@@ -769,8 +742,15 @@
     StrCmp $Parlune.Key "" 0 _parlune_dialog_done
   !endif
   ; preselected: the file that the tag, or the user's language, loads; the
-  ; dialog speaks its language, from its stand-in
+  ; dialog speaks its language
   ${CallArtificialFunction} _ParluneSelectFile_
+  StrCmp $Parlune.Loaded "" 0 +2
+  StrCpy $Parlune.Loaded "en"
+  ${CallArtificialFunction} _ParluneExitCall_
+  Push $Parlune.Loaded
+  Push $Parlune.Folder
+  ${CallArtificialFunction} _ParluneInitCall_
+  Pop $Parlune.Part
   Push "LanguageDialogTitle"
   ${CallArtificialFunction} _ParluneGetStrCall_
   Pop $Parlune.Title
@@ -782,8 +762,6 @@
   StrCmp $Parlune.Text "" 0 +2
   StrCpy $Parlune.Text "${PARLUNE_LANGDLL_INFO}"
   ${CallArtificialFunction} _ParluneExitCall_
-  StrCmp $Parlune.Found "" 0 +2
-  StrCpy $Parlune.Found "en"
 
   Push "<parlune>"  ; below LangDLL's arguments, in case it cannot show itself
   Push ""  ; ends LangDLL's list
@@ -793,7 +771,7 @@
   Push $Parlune.Title
   ; LangDLL preselects the entry whose value is $LANGUAGE.
   StrCpy $Parlune.Part $LANGUAGE
-  StrCpy $LANGUAGE $Parlune.Found
+  StrCpy $LANGUAGE $Parlune.Loaded
   LangDLL::LangDialog
   StrCpy $LANGUAGE $Parlune.Part
   Pop $Parlune.Key
@@ -812,7 +790,9 @@
 !macro ParluneLanguageDialog FOLDER TAG
   !insertmacro _ParluneNeedPacked ParluneLanguageDialog
   !insertmacro _ParluneVar Parlune.Key
+  !insertmacro _ParluneVar Parlune.Folder
   !insertmacro _ParluneVar Parlune.Result
+  StrCpy $Parlune.Folder "${FOLDER}"
   StrCpy $Parlune.Key "${TAG}"
   ${CallArtificialFunction} _ParluneLanguageDialog_
   StrCpy ${TAG} $Parlune.Result
@@ -828,10 +808,8 @@
   !insertmacro _ParluneVar Parlune.Folder
   !insertmacro _ParluneVar Parlune.Result
   ${CallArtificialFunction} _ParluneSelectFile_
-  StrCpy $Parlune.Loaded $Parlune.Found
-  StrCpy $Parlune.LoadedId $Parlune.Id
-  StrCmp $Parlune.Id "" +2
-  StrCpy $LANGUAGE $Parlune.Id
+  StrCmp $Parlune.LoadedId "" +2
+  StrCpy $LANGUAGE $Parlune.LoadedId
   ${CallArtificialFunction} _ParluneExitCall_
   Push $Parlune.Key
   Push $Parlune.Folder

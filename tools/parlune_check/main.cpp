@@ -11,6 +11,7 @@
 #include "file_reading.h"
 #include "folder_check.h"
 #include "language_file_check.h"
+#include "nsis_facts.h"
 #include "platform/console.h"
 #include "platform/platform.h"
 #include "pseudo_locale.h"
@@ -25,7 +26,7 @@ constexpr int kExitProblems = 1;
 constexpr int kExitUsage = 2;
 
 const char kUsage[] =
-    "usage: parlune-check [--json] [--strict] [--string-size N] [--declared FILE] FOLDER\n"
+    "usage: parlune-check [--json] [--strict] [--string-size N] [--declared FILE] [--facts FILE] FOLDER\n"
     "       parlune-check --resolve [TAG] FOLDER\n"
     "       parlune-check --pseudo FOLDER\n"
     "\n"
@@ -40,6 +41,8 @@ const char kUsage[] =
     "  --declared FILE   the texts the script declares, one name a line: a name\n"
     "                    en.json lacks is an error, an en.json key none names a\n"
     "                    warning (Parlune.nsh passes it while compiling)\n"
+    "  --facts FILE      write what Parlune.nsh takes from the files (their NSIS\n"
+    "                    language ids and names) as makensis defines to FILE\n"
     "  --resolve [TAG]   show which file the installer loads for TAG, or without a\n"
     "                    TAG for this user's preferred UI language\n"
     "  --pseudo          write FOLDER/en-xm.json, the pseudo-locale, from en.json:\n"
@@ -97,7 +100,7 @@ int Run(int argc, char** argv) {
     const std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);
     bool json = false, strict = false, resolve = false, pseudo = false;
     int stringSize = kNsisStringSize;
-    std::string declaredFile;
+    std::string declaredFile, factsFile;
     std::vector<std::string> operands;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -115,6 +118,9 @@ int Run(int argc, char** argv) {
         } else if (argument == "--declared") {
             if (i + 1 >= arguments.size()) return Usage("--declared needs a FILE");
             declaredFile = arguments[++i];
+        } else if (argument == "--facts") {
+            if (i + 1 >= arguments.size()) return Usage("--facts needs a FILE");
+            factsFile = arguments[++i];
         } else if (argument == "--string-size") {
             if (i + 1 >= arguments.size()) return Usage("--string-size needs a number");
             char* end = nullptr;
@@ -147,6 +153,14 @@ int Run(int argc, char** argv) {
     }
     const FolderReport report = CheckFolder(operands[0], stringSize, declaredFile.empty() ? nullptr : &declared);
     Print(json ? JsonReport(report) : TextReport(report));
+    if (!factsFile.empty()) {
+        std::ofstream out(std::filesystem::u8path(factsFile), std::ios::binary);
+        out << NsisFacts(report);
+        if (!out.flush()) {
+            std::fprintf(stderr, "parlune-check: cannot write %s\n", factsFile.c_str());
+            return kExitProblems;
+        }
+    }
     return report.errors > 0 || (strict && report.warnings > 0) ? kExitProblems : kExitClean;
 }
 

@@ -1,0 +1,62 @@
+#include "nsis_facts.h"
+
+#include <filesystem>
+
+#include "file_reading.h"
+#include "std_interop.h"
+
+std::string NsisQuoted(const std::string& utf8) {
+    std::string quoted;
+    for (const char c : utf8) {
+        switch (c) {
+            case '$': quoted += "$$"; break;
+            case '"': quoted += "$\\\""; break;
+            case '\n': quoted += "$\\n"; break;
+            case '\r': quoted += "$\\r"; break;
+            case '\t': quoted += "$\\t"; break;
+            default:
+                if (static_cast<unsigned char>(c) >= 0x20) quoted += c;
+        }
+    }
+    return quoted;
+}
+
+namespace {
+
+std::string StringOf(const CJSonObject& document, const char* key) {
+    std::string value;
+    GetStringValue(document, key, value);
+    return value;
+}
+
+bool AllDigits(const std::string& text) {
+    if (text.empty()) return false;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+// A define with a value, else none (a value of an earlier folder goes).
+std::string Fact(const std::string& name, const std::string& value) {
+    if (!value.empty()) return "!define /redef " + name + " \"" + value + "\"\n";
+    return "!ifdef " + name + "\n!undef " + name + "\n!endif\n";
+}
+
+}  // namespace
+
+std::string NsisFacts(const FolderReport& report) {
+    std::string facts;
+    for (const FileReport& file : report.files) {
+        if (file.baseName.empty()) continue;
+        std::string bytes, reason;
+        const std::filesystem::path path = std::filesystem::u8path(report.folder) / std::filesystem::u8path(file.fileName);
+        if (!ReadWholeFile(path.u8string(), bytes, reason)) bytes.clear();
+        bytes.resize(bytes.find('\0') == std::string::npos ? bytes.size() : bytes.find('\0'));  // the plug-in's own cut
+        const CJSonObject document = Document(bytes);
+        const std::string id = StringOf(document, "NsisLanguageId");
+        facts += Fact("_PARLUNE_FACT_ID_" + file.baseName, AllDigits(id) ? id : "");
+        facts += Fact("_PARLUNE_FACT_NAME_" + file.baseName, NsisQuoted(StringOf(document, "LanguageName")));
+    }
+    return facts;
+}
