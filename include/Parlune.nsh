@@ -26,11 +26,12 @@
 ;       In the script's own .onInstSuccess, with PARLUNE_OWN_INSTSUCCESS
 ;       defined before this file is included: remembers the language.
 ;
-; The pieces, for scripts that arrange the steps themselves:
+; The pieces, for scripts that arrange the steps themselves, on the folder
+; that ParluneInitLanguage or ParluneInitPacked packs before them:
 ;   ${ParluneChooseLanguage} $tag        /LANG=TAG, else the remembered tag, else ""
 ;   ${ParluneLanguageDialog} FOLDER $tag the dialog; $tag becomes the chosen file's tag
 ;   ${ParluneLoadLanguage} FOLDER TAG $handle   loads, sets $LANGUAGE, reads the texts
-;   ${ParluneLoadedLanguage} $tag        the file that answers ("" for en.json alone)
+;   ${ParluneLoadedLanguage} $tag        the file that loaded ("" for en.json alone)
 ;   ${ParluneRememberLanguage} TAG       writes TAG to the registry value
 ;   ${ParluneLoadTexts}                  reads every declared text
 ;   ${ParluneLanguageId} TAG $id         tag -> id of the file the plug-in loads for it ("" for none)
@@ -52,8 +53,9 @@
 ;
 ; Checking while compiling: the package's parlune-check reads every packed
 ; folder with the declared texts and stops the compile on errors (on warnings
-; too with PARLUNE_CHECK_STRICT); PARLUNE_NO_CHECK, defined before this file
-; is included, turns it off.
+; too with PARLUNE_CHECK_STRICT), and hands the files' NSIS ids and names
+; over; PARLUNE_NO_CHECK, defined before this file is included, turns it off
+; (the language table's ids and names stand then).
 ;
 ; Keys that Parlune itself reads from a language file: "NsisLanguageId" (the
 ; NSIS language id for $LANGUAGE), "LanguageName" (the name in the dialog),
@@ -151,8 +153,10 @@
   !endif
   !undef _PARLUNE_CHECK_STATUS
   ; the files' own NSIS ids and names, for the stand-ins and the dialog
-  !include /CHARSET=UTF8 "${_PARLUNE_FACTS}"
-  !delfile "${_PARLUNE_FACTS}"
+  !if /FileExists "${_PARLUNE_FACTS}"  ; not under makensis -SAFEPPO, which runs nothing
+    !include /CHARSET=UTF8 "${_PARLUNE_FACTS}"
+    !delfile "${_PARLUNE_FACTS}"
+  !endif
   !undef _PARLUNE_FACTS
 !macroend
 

@@ -29,6 +29,11 @@ rm "$work/fr.json" "$work/de.json"
 [ "$(status --pseudo "$work")" = 0 ] || fail "--pseudo: $(cat "$work/out")"
 grep -q '"Title": "\[Šéţûþ\]"' "$work/en-xm.json" || fail "en-xm.json: $(cat "$work/en-xm.json")"
 [ "$(status "$work")" = 0 ] && grep -q '^2 files, 0 errors, 0 warnings$' "$work/out" || fail "en-xm.json must pass the check: $(cat "$work/out")"
+printf '%s' '{"Title": "Setup", "NsisLanguageId": "1033", "LanguageName": "Say \"$1\""}' > "$work/en.json"
+[ "$(status --facts "$work/facts.nsh" "$work")" = 0 ] && grep -qx '!define /redef _PARLUNE_FACT_ID_en "1033"' "$work/facts.nsh" &&
+  grep -qxF '!define /redef _PARLUNE_FACT_NAME_en "Say $\"$$1$\""' "$work/facts.nsh" ||
+  fail "--facts: $(cat "$work/facts.nsh")"
+[ "$(status --facts "$work/no/folder/facts.nsh" "$work")" = 1 ] && grep -q 'cannot write' "$work/out" || fail "--facts must say it cannot write"
 rm "$work/en.json"
 [ "$(status --pseudo "$work")" = 1 ] || fail "--pseudo without en.json must exit 1"
 echo "parlune-check exit statuses and reports as documented"
