@@ -12,6 +12,8 @@
 cmake_policy(VERSION 3.25)  # empty list elements are kept: a file without ids
 set(PARLUNE_LANGUAGE_TABLE ${CMAKE_CURRENT_LIST_DIR}/../src/language/languages.txt)
 set(PARLUNE_LANGUAGE_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/../src/language)
+# Parlune.nsh splits a row's ids into this many while it compiles (_ParluneRowIds).
+set(PARLUNE_MAX_LANGUAGE_IDS 3)
 
 # Reads the table into parallel lists in the caller's scope:
 # language_tags, language_own_names, language_english_names, language_ids,
@@ -48,6 +50,11 @@ function(parlune_read_language_table)
     list(APPEND ids "${tag_ids}")
     list(APPEND nsis ${CMAKE_MATCH_5})
     list(APPEND codes "${CMAKE_MATCH_6}")
+    string(REPLACE " " ";" id_list "${tag_ids}")  # after the CMAKE_MATCH_ reads above
+    list(LENGTH id_list id_count)
+    if(id_count GREATER PARLUNE_MAX_LANGUAGE_IDS)
+      message(FATAL_ERROR "languages.txt: ${tag} has ${id_count} ids; Parlune.nsh reads at most ${PARLUNE_MAX_LANGUAGE_IDS}")
+    endif()
   endforeach()
   foreach(list tags own_names english_names ids nsis codes)
     set(language_${list} "${${list}}" PARENT_SCOPE)

@@ -17,8 +17,10 @@ work=$(realpath "$work")
 package=$work/unpacked
 cp -r "$here/migration" "$work/tally"
 cp -r "$here/migration" "$work/tally-more"
-# One more file: a language without NSIS texts, so only Parlune's own code grows.
-sed 's/"NsisLanguageId": "1033"/"LanguageName": "Filipino"/' "$here/migration/languages/en.json" > "$work/tally-more/languages/fil.json"
+# One more file: a language without NSIS texts, so only Parlune's own code
+# grows; its own id and name differ from the language table's.
+sed 's/"NsisLanguageId": "1033"/"NsisLanguageId": "1124", "LanguageName": "Wikang Filipino"/' \
+  "$here/migration/languages/en.json" > "$work/tally-more/languages/fil.json"
 
 # The budgets: a further language file and a further declared text, and the
 # whole installer against the LangString original (the README's "Moving from
@@ -59,4 +61,10 @@ for target in x64 x86; do
   [ $((pu * 2)) -le $((ou * 5)) ] || fail "$target: the uninstaller has $pu instructions, more than 2.5 x $ou"
   [ $((ps - os)) -le $max_size_growth ] || fail "$target: the installer is $((ps - os)) bytes larger than the original's $os"
 done
+
+# The checker hands the file's own id and name to the stand-in and the dialog.
+makensis -V4 -INPUTCHARSET UTF8 -DOUTFILE="$work/out.exe" "-X!addplugindir /x86-unicode $package/Plugins/x86-unicode" \
+  "-X!addincludedir $package/Include" "$work/tally-more/Tally.nsi" > "$work/facts.log"
+grep -qF '{"ParluneId":"1124","ParluneFile":"fil"}' "$work/facts.log" && grep -qx 'Push: Wikang Filipino' "$work/facts.log" ||
+  fail "fil.json's own id and name are not in the installer"
 exit $status
