@@ -205,7 +205,7 @@
   ${EndIf}
 !macroend
 
-; The packed folder decides the run-time language table: see _ParluneTable_.
+; The packed folder decides the stand-ins: see _ParluneWriteSet.
 !macro _ParlunePack SOURCE_FOLDER
   !insertmacro _ParluneCheckFolder "${SOURCE_FOLDER}"
   !insertmacro _ParluneSide
@@ -783,7 +783,9 @@
   Quit
   StrCmp $Parlune.Key "<parlune>" _parlune_dialog_done
   StrCpy $Parlune.Tag $Parlune.Key
-  Pop $Parlune.Part  ; "<parlune>"
+  _parlune_dialog_drop:  ; whatever LangDLL left of its list, down to the mark
+  Pop $Parlune.Part
+  StrCmp $Parlune.Part "<parlune>" 0 _parlune_dialog_drop
   _parlune_dialog_done:
   !endif
   StrCpy $Parlune.Result $Parlune.Tag
