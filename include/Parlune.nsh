@@ -385,15 +385,16 @@
 
 ; The plug-in itself decides which file a tag loads. Beside the files it
 ; packs, the installer carries a stand-in for each, written while the script
-; compiles, that names its file and its NSIS language id (and holds the
-; dialog's texts): the plug-in picks among the stand-ins exactly as among the
-; files. The stand-in en.json also maps every NSIS id back to a file's tag.
+; compiles, that names its file and its NSIS language id (the file's own,
+; from the compile-time check, else the table's): the plug-in picks among the
+; stand-ins exactly as among the files. The stand-in en.json also maps every NSIS id back to a file's tag.
 ; The installer's other NSIS languages get stand-ins of their own in
 ; "extra", so that $LANGUAGE follows a tag without a file; the id bridge has a
 ; folder of the whole table.
 
 ; _PARLUNE_ID1.._PARLUNE_ID3: the ids of a row, "." where it has fewer (the
-; language table gives a row at most three).
+; language table allows a row at most three: PARLUNE_MAX_LANGUAGE_IDS in
+; cmake/language_table.cmake).
 !macro _ParluneRowIds IDS
   !ifdef _PARLUNE_ID1
     !undef _PARLUNE_ID1
