@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host_simulator.h"
+#include "support/host_simulator.h"
 #include "json_peers.h"
 #include "language_text.h"
 #include "plugin/exports.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "host_simulator.h"
+#include "support/host_simulator.h"
 
 namespace {
 

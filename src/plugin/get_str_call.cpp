@@ -5,7 +5,7 @@
 #include "plugin/document_slots.h"
 #include "plugin/export_calls.h"
 #include "plugin/host_stack.h"
-#include "plugin/text_areas.h"
+#include "capacities.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <fstream>
 #include <string>
 
-#include "host_simulator.h"
+#include "support/host_simulator.h"
 #include "json/json_document.h"
 #include "plugin/document_slots.h"
 #include "plugin/exports.h"
-#include "plugin/text_areas.h"
+#include "capacities.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <fstream>
 
-#include "host_simulator.h"
+#include "support/host_simulator.h"
 
 namespace {
 

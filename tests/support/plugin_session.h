@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "host_simulator.h"
+#include "support/host_simulator.h"
 #include "plugin/exports.h"
 #include "support/language_folder.h"
 

@@ -1,7 +1,7 @@
 // Popping and pushing on the host's stack, with entries the way the host makes them.
 #include <gtest/gtest.h>
 
-#include "host_simulator.h"
+#include "support/host_simulator.h"
 #include "plugin/host_stack.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "platform/platform.h"
 #include "plugin/document_handle.h"
 #include "plugin/document_slots.h"
-#include "plugin/text_areas.h"
+#include "capacities.h"
 #include "support/plugin_session.h"
 
 namespace {

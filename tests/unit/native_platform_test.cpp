@@ -7,7 +7,7 @@
 #include "std_interop.h"
 #include "language/read_file_text.h"
 #include "platform/platform.h"
-#include "plugin/text_areas.h"
+#include "capacities.h"
 #include "support/language_folder.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // its errors apart, its exit code, and the arguments as given.
 #include <gtest/gtest.h>
 
-#include "platform/console.h"
+#include "console.h"
 
 namespace {
 

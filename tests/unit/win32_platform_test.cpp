@@ -6,10 +6,10 @@
 #include <filesystem>
 
 #include "std_interop.h"
-#include "host_simulator.h"
+#include "support/host_simulator.h"
 #include "language/read_file_text.h"
 #include "platform/platform.h"
-#include "plugin/text_areas.h"
+#include "capacities.h"
 #include "support/language_folder.h"
 #include "support/plugin_session.h"
 

@@ -7,7 +7,7 @@
 #include "json/json_parse_routines.h"
 #include "json/json_parser.h"
 #include "platform/platform.h"
-#include "plugin/text_areas.h"
+#include "capacities.h"
 #include "std_interop.h"
 #include "syntax_explanation.h"
 #include "text_positions.h"

@@ -12,7 +12,7 @@
 #include "folder_check.h"
 #include "language_file_check.h"
 #include "nsis_facts.h"
-#include "platform/console.h"
+#include "console.h"
 #include "platform/platform.h"
 #include "pseudo_locale.h"
 #include "reports.h"

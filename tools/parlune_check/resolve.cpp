@@ -9,7 +9,7 @@
 #include "language/read_file_text.h"
 #include "language_names.h"
 #include "platform/platform.h"
-#include "plugin/text_areas.h"
+#include "capacities.h"
 #include "std_interop.h"
 
 std::string ResolveReport(const std::u16string& givenTag, const std::string& utf8Folder) {

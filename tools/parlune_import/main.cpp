@@ -8,7 +8,7 @@
 
 #include "import_report.h"
 #include "language_files_import.h"
-#include "platform/console.h"
+#include "console.h"
 #include "script_encoding.h"
 #include "script_reading.h"
 

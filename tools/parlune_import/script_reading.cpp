@@ -5,7 +5,7 @@
 #include <random>
 
 #include "file_reading.h"
-#include "platform/console.h"
+#include "console.h"
 #include "script_encoding.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "host_simulator.h"
+#include "support/host_simulator.h"
 
 #include "platform/platform.h"
 

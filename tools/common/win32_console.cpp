@@ -1,4 +1,4 @@
-#include "platform/console.h"
+#include "console.h"
 
 #include <windows.h>
 #include <shellapi.h>
