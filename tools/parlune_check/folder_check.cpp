@@ -11,6 +11,7 @@
 #include "file_names.h"
 #include "file_reading.h"
 #include "language_names.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -69,8 +70,6 @@ std::size_t Accelerators(const std::string& text) {
     return count;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 // What a translation must keep of en.json's text for the same key.
 void CompareTexts(FileReport& report, const KeyEntry& own, const KeyEntry& english) {
     const auto warn = [&](const char* kind, const std::string& message) {
@@ -93,10 +92,10 @@ void CompareTexts(FileReport& report, const KeyEntry& own, const KeyEntry& engli
                                 " & accelerator marks and en.json's has " + std::to_string(Accelerators(english.text)) +
                                 "; give it as many (&& is a plain &).");
     }
-    const bool leads = !own.text.empty() && IsBlank(own.text.front());
-    const bool trails = !own.text.empty() && IsBlank(own.text.back());
-    if (leads != (!english.text.empty() && IsBlank(english.text.front())) ||
-        trails != (!english.text.empty() && IsBlank(english.text.back()))) {
+    const bool leads = !own.text.empty() && IsTextWhiteSpace(own.text.front());
+    const bool trails = !own.text.empty() && IsTextWhiteSpace(own.text.back());
+    if (leads != (!english.text.empty() && IsTextWhiteSpace(english.text.front())) ||
+        trails != (!english.text.empty() && IsTextWhiteSpace(english.text.back()))) {
         warn("white-space", "The text starts or ends with white space where en.json's does not, or the other way "
                             "round; the installer shows it as it is, so match en.json.");
     }

@@ -4,6 +4,7 @@
 
 #include "ascii_case.h"
 #include "json_quoted.h"
+#include "utf8_text.h"
 
 namespace {
 
@@ -16,14 +17,6 @@ const char* AccentedLetter(char letter) {
     if (letter >= 'a' && letter <= 'z') return kLower[letter - 'a'];
     if (letter >= 'A' && letter <= 'Z') return kUpper[letter - 'A'];
     return nullptr;
-}
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::size_t Characters(const std::string& text) {
-    std::size_t count = 0;
-    for (unsigned char byte : text) count += (byte & 0xC0) != 0x80 ? 1 : 0;
-    return count;
 }
 
 // Tildes in words of seven, so that the padding wraps as text does instead
@@ -39,8 +32,8 @@ std::string Padding(std::size_t length) {
 
 std::string PseudoText(const std::string& text) {
     std::size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
+    while (begin < end && IsTextWhiteSpace(text[begin])) ++begin;
+    while (end > begin && IsTextWhiteSpace(text[end - 1])) --end;
     if (begin == end) return text;
 
     std::string core;
@@ -59,7 +52,7 @@ std::string PseudoText(const std::string& text) {
         core += accented != nullptr ? std::string(accented) : std::string(1, text[i]);
     }
     // A third more: the brackets, then a space and tildes for the rest.
-    const std::size_t extra = (Characters(text.substr(begin, end - begin)) + 1) / 3;
+    const std::size_t extra = (CharacterCount(text.substr(begin, end - begin)) + 1) / 3;
     const std::string tail = extra > 3 ? " " + Padding(extra - 3) : "";
     return text.substr(0, begin) + "[" + core + tail + "]" + text.substr(end);
 }

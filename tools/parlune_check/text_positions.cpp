@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "utf8_text.h"
+
 TextPositions::TextPositions(const std::string& bytes) : bytes_(bytes) {
     lineStarts_.push_back(0);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -20,8 +22,7 @@ LineColumn TextPositions::At(std::size_t offset) const {
         column = last_.column;
     }
     for (std::size_t i = from; i < offset; ++i) {
-        // Continuation bytes belong to the character before them.
-        if ((static_cast<unsigned char>(bytes_[i]) & 0xC0) != 0x80) ++column;
+        if (StartsCharacter(static_cast<unsigned char>(bytes_[i]))) ++column;
     }
     lastOffset_ = offset;
     last_ = {line, column};

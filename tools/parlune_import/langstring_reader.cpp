@@ -11,7 +11,8 @@ namespace {
 // and a bound for ones that name themselves.
 constexpr int kDefinePasses = 16;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+// What parts a script line's words; a newline ends the line instead.
+bool IsWordSeparator(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 bool IsQuote(char c) { return c == '"' || c == '\'' || c == '`'; }
 
@@ -41,7 +42,7 @@ public:
             } else if (c == '\n') {
                 ++i;
                 break;
-            } else if (IsBlank(c)) {
+            } else if (IsWordSeparator(c)) {
                 ++i;
             } else if (text.compare(i, 2, "/*") == 0) {
                 inBlockComment_ = true;
@@ -53,7 +54,7 @@ public:
                 if (!Quoted(text, i, words)) return false;
             } else {
                 const std::size_t start = i;
-                while (i < text.size() && !IsBlank(text[i]) && text[i] != '\n') ++i;
+                while (i < text.size() && !IsWordSeparator(text[i]) && text[i] != '\n') ++i;
                 words.push_back({text.substr(start, i - start), '\0'});
             }
         }
