@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/heap.h"
+#include "base/unicode.h"
 #include "json/json_parse_routines.h"
 
 namespace {
@@ -78,37 +79,6 @@ unsigned ScanEscapeHex(const char* position, const char* end) {
     return value;
 }
 
-std::size_t Utf8Length(unsigned code) {
-    if (code < 0x80) return 1;
-    if (code < 0x800) return 2;
-    if (code < 0x10000) return 3;
-    return 4;
-}
-
-char* WriteUtf8(char* out, unsigned code) {
-    switch (Utf8Length(code)) {
-        case 1:
-            *out++ = static_cast<char>(code);
-            break;
-        case 2:
-            *out++ = static_cast<char>(0xC0 | (code >> 6));
-            *out++ = static_cast<char>(0x80 | (code & 0x3F));
-            break;
-        case 3:
-            *out++ = static_cast<char>(0xE0 | (code >> 12));
-            *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            *out++ = static_cast<char>(0x80 | (code & 0x3F));
-            break;
-        default:
-            *out++ = static_cast<char>(0xF0 | (code >> 18));
-            *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            *out++ = static_cast<char>(0x80 | (code & 0x3F));
-            break;
-    }
-    return out;
-}
-
 const char* AfterEscapeDigits(const char* digits, const char* end) {
     return end - digits < 4 ? end : digits + 4;
 }
@@ -118,13 +88,13 @@ const char* AfterEscapeDigits(const char* digits, const char* end) {
 const char* DecodeUnicodeEscape(const char* digits, const char* end, char** out, const char* outEnd) {
     unsigned code = ScanEscapeHex(digits, end);
     const char* resume = AfterEscapeDigits(digits, end);
-    if (code >= 0xDC00 && code <= 0xDFFF) return resume;
-    if (code >= 0xD800 && code <= 0xDBFF) {
+    if (IsLowSurrogate(code)) return resume;
+    if (IsHighSurrogate(code)) {
         if (end - resume < 2 || resume[0] != '\\' || resume[1] != 'u') return resume;
         const unsigned low = ScanEscapeHex(resume + 2, end);
         resume = AfterEscapeDigits(resume + 2, end);
-        if (low < 0xDC00 || low > 0xDFFF) return resume;
-        code = 0x10000 + ((code - 0xD800) * 0x400) + (low - 0xDC00);
+        if (!IsLowSurrogate(low)) return resume;
+        code = CombineSurrogates(code, low);
     }
     if (code != 0 && static_cast<std::size_t>(outEnd - *out) >= Utf8Length(code)) *out = WriteUtf8(*out, code);
     return resume;

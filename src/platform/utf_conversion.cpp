@@ -2,33 +2,12 @@
 
 #include <cstdint>
 
+#include "base/unicode.h"
+
 namespace platform {
 namespace {
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-// Both writers fill room reserved beforehand for the longest possible result.
-char* PutUtf8(char* out, char32_t code) {
-    if (code < 0x80) {
-        *out++ = static_cast<char>(code);
-    } else if (code < 0x800) {
-        *out++ = static_cast<char>(0xC0 | (code >> 6));
-        *out++ = static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        *out++ = static_cast<char>(0xE0 | (code >> 12));
-        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        *out++ = static_cast<char>(0xF0 | (code >> 18));
-        *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (code & 0x3F));
-    }
-    return out;
-}
 
 char16_t* PutUtf16(char16_t* out, char32_t code) {
     if (code < 0x10000) {
@@ -73,11 +52,11 @@ bool ConvertUtf16ToUtf8(const char16_t* text, std::size_t units, ByteString& out
         char32_t unit = text[i];
         if (IsHighSurrogate(unit) && i + 1 < units && IsLowSurrogate(text[i + 1])) {
             char32_t low = text[++i];
-            next = PutUtf8(next, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+            next = WriteUtf8(next, CombineSurrogates(unit, low));
         } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-            next = PutUtf8(next, kReplacementCharacter);
+            next = WriteUtf8(next, kReplacementCharacter);
         } else {
-            next = PutUtf8(next, unit);
+            next = WriteUtf8(next, unit);
         }
     }
     out.SetLength(out.size() + static_cast<std::size_t>(next - start));

@@ -1,11 +1,11 @@
 #include <cstddef>
 
+#include "capacities.h"
 #include "json/json_document.h"
 #include "platform/platform.h"
 #include "plugin/document_slots.h"
 #include "plugin/export_calls.h"
 #include "plugin/host_stack.h"
-#include "capacities.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "json/json_document.h"
+#include "capacities.h"
 #include "language/language_files.h"
 #include "platform/platform.h"
 #include "plugin/document_handle.h"
 #include "plugin/document_slots.h"
 #include "plugin/export_calls.h"
 #include "plugin/host_stack.h"
-#include "capacities.h"
 
 namespace {
 

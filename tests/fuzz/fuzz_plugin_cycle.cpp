@@ -10,11 +10,11 @@
 #include <fstream>
 #include <string>
 
-#include "support/host_simulator.h"
+#include "capacities.h"
 #include "json/json_document.h"
 #include "plugin/document_slots.h"
 #include "plugin/exports.h"
-#include "capacities.h"
+#include "support/host_simulator.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <iterator>
 
+#include "capacities.h"
 #include "json/json_document.h"
 #include "platform/platform.h"
 #include "plugin/document_handle.h"
 #include "plugin/document_slots.h"
-#include "capacities.h"
 #include "support/plugin_session.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // GetStr and Exit: where a text comes from, how it is cut, and what the script
 // gets back when something fails.
-#include "plugin/document_slots.h"
 #include "capacities.h"
+#include "plugin/document_slots.h"
 #include "support/allocation_failure.h"
 #include "support/plugin_session.h"
 

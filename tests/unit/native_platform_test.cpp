@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
-#include "std_interop.h"
+#include "capacities.h"
 #include "language/read_file_text.h"
 #include "platform/platform.h"
-#include "capacities.h"
+#include "std_interop.h"
 #include "support/language_folder.h"
 
 namespace {

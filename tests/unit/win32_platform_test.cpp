@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "std_interop.h"
-#include "support/host_simulator.h"
+#include "capacities.h"
 #include "language/read_file_text.h"
 #include "platform/platform.h"
-#include "capacities.h"
+#include "std_interop.h"
+#include "support/host_simulator.h"
 #include "support/language_folder.h"
 #include "support/plugin_session.h"
 

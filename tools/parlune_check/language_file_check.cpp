@@ -4,10 +4,10 @@
 #include <unordered_map>
 
 #include "ascii_case.h"
+#include "capacities.h"
 #include "json/json_parse_routines.h"
 #include "json/json_parser.h"
 #include "platform/platform.h"
-#include "capacities.h"
 #include "std_interop.h"
 #include "syntax_explanation.h"
 #include "text_positions.h"

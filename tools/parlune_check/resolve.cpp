@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "capacities.h"
 #include "language/candidate_codes.h"
 #include "language/language_code_table.h"
 #include "language/language_files.h"
 #include "language/read_file_text.h"
 #include "language_names.h"
 #include "platform/platform.h"
-#include "capacities.h"
 #include "std_interop.h"
 
 std::string ResolveReport(const std::u16string& givenTag, const std::string& utf8Folder) {
