@@ -172,6 +172,11 @@ FolderReport CheckFolder(const std::string& utf8Folder, int stringSize, const st
         }
         file.problems = checks.back().problems;
         file.texts = CountTexts(checks.back());
+        for (const KeyEntry& key : checks.back().keys) {
+            if (!key.hasText) continue;
+            if (key.foldedName == "nsislanguageid" && file.nsisLanguageId.empty()) file.nsisLanguageId = key.text;
+            if (key.foldedName == "languagename" && file.languageName.empty()) file.languageName = key.text;
+        }
         CheckFileName(file);
         report.files.push_back(std::move(file));
     }

@@ -15,6 +15,8 @@ struct FileReport {
     std::size_t texts = 0;       // keys the installer finds a text for
     std::size_t translated = 0;    // of them, keys that en.json has too, with a text of their own
     std::size_t untranslated = 0;  // keys whose text is en.json's, word for word
+    std::string nsisLanguageId;    // the texts GetStr finds for these keys, "" for none
+    std::string languageName;
     std::vector<Problem> problems;
 };
 

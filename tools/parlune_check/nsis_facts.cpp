@@ -1,10 +1,5 @@
 #include "nsis_facts.h"
 
-#include <filesystem>
-
-#include "file_reading.h"
-#include "std_interop.h"
-
 std::string NsisQuoted(const std::string& utf8) {
     std::string quoted;
     for (const char c : utf8) {
@@ -22,12 +17,6 @@ std::string NsisQuoted(const std::string& utf8) {
 }
 
 namespace {
-
-std::string StringOf(const CJSonObject& document, const char* key) {
-    std::string value;
-    GetStringValue(document, key, value);
-    return value;
-}
 
 bool AllDigits(const std::string& text) {
     if (text.empty()) return false;
@@ -49,14 +38,9 @@ std::string NsisFacts(const FolderReport& report) {
     std::string facts;
     for (const FileReport& file : report.files) {
         if (file.baseName.empty()) continue;
-        std::string bytes, reason;
-        const std::filesystem::path path = std::filesystem::u8path(report.folder) / std::filesystem::u8path(file.fileName);
-        if (!ReadWholeFile(path.u8string(), bytes, reason)) bytes.clear();
-        bytes.resize(bytes.find('\0') == std::string::npos ? bytes.size() : bytes.find('\0'));  // the plug-in's own cut
-        const CJSonObject document = Document(bytes);
-        const std::string id = StringOf(document, "NsisLanguageId");
+        const std::string& id = file.nsisLanguageId;
         facts += Fact("_PARLUNE_FACT_ID_" + file.baseName, AllDigits(id) ? id : "");
-        facts += Fact("_PARLUNE_FACT_NAME_" + file.baseName, NsisQuoted(StringOf(document, "LanguageName")));
+        facts += Fact("_PARLUNE_FACT_NAME_" + file.baseName, NsisQuoted(file.languageName));
     }
     return facts;
 }
