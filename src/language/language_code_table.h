@@ -3,9 +3,15 @@
 
 #include <cstddef>
 
+// The longest code ("SR-LATN-RS") and base name ("sr-latn") with their NULs.
+// The rows hold their texts in place, so the table needs no pointers, and the
+// module no relocations for them; a longer one does not compile.
+constexpr std::size_t kLanguageCodeBytes = 11;
+constexpr std::size_t kBaseNameBytes = 8;
+
 struct LanguageCodeRow {
-    const char* code;      // upper case, compared whole
-    const char* baseName;  // the language file is this name followed by ".json"
+    char code[kLanguageCodeBytes];  // upper case, compared whole
+    char baseName[kBaseNameBytes];  // the language file is this name followed by ".json"
 };
 
 // The table's 200 rows in the order they are tested: 60 base names, each
