@@ -14,11 +14,10 @@
 namespace {
 
 std::size_t ParluneParser(const std::string& text) {
-    const char* error = nullptr;
-    JsonNode* root = ParseJsonText(text.c_str(), &error);
-    const std::size_t kind = root != nullptr ? static_cast<std::size_t>(root->kind) : 0;
-    FreeJsonTree(root);
-    return kind;
+    JsonArena arena;
+    JsonParseStop stop;
+    const JsonNode* root = ParseJsonText(text.c_str(), text.size(), arena, stop);
+    return root != nullptr ? static_cast<std::size_t>(root->kind) : 0;
 }
 
 std::size_t ParluneDocument(const std::string& text) {

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "json/json_parser.h"
 
 CJSonObject::CJSonObject(const char* text, std::size_t length) { ParseText(text, length); }
 
@@ -16,13 +15,18 @@ bool CJSonObject::Parse(const char* text) { return ParseText(text, text != nullp
 
 bool CJSonObject::ParseText(const char* text, std::size_t length) {
     Clear();
-    root = ParseJsonText(text, length, &errorPosition);
+    root = ParseJsonText(text, length, arena, parseStop);
     traversalCursor = root;
     if (root != nullptr) return true;
-    // Without a position (no memory) the message is the prefix alone; without
-    // memory for the message it stays empty, which nothing in the plug-in reads.
-    if (errorMessage.Assign(kParseErrorPrefix, sizeof kParseErrorPrefix - 1) && errorPosition != nullptr) {
-        errorMessage.Append(errorPosition, std::strlen(errorPosition));
+    // Without a syntax stop (no memory, no text) the message is the prefix
+    // alone, and so it is for a string left open, found at the end of the
+    // text; without memory for the message it stays empty, which nothing in
+    // the plug-in reads.
+    const bool atTextEnd = parseStop.code == JsonStop::UnterminatedString;
+    if (errorMessage.Assign(kParseErrorPrefix, sizeof kParseErrorPrefix - 1) &&
+        parseStop.code >= JsonStop::ExpectedValue && !atTextEnd) {
+        const char* position = text + parseStop.offset;
+        errorMessage.Append(position, std::strlen(position));
     }
     return false;
 }
@@ -32,8 +36,8 @@ void CJSonObject::Clear() {
     traversalCursor = nullptr;
     memberIndex.Clear();
     indexAttempted = false;
-    FreeJsonTree(root);
     root = nullptr;
+    arena.Release();
     ReleaseChildren();
 }
 

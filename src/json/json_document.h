@@ -7,7 +7,9 @@
 #include "base/heap.h"
 #include "base/heap_array.h"
 #include "base/heap_string.h"
+#include "json/json_arena.h"
 #include "json/json_node.h"
+#include "json/json_parser.h"
 #include "json/member_index.h"
 
 // A rejected text's message: this prefix, then the text from where parsing stopped.
@@ -53,6 +55,8 @@ public:
     // Empty while the document has a tree; for a rejected text, the prefix
     // and as much of the rest as memory allowed.
     const ByteString& ErrorMessage() const { return errorMessage; }
+    // Where and why the last parse stopped.
+    const JsonParseStop& ParseStop() const { return parseStop; }
 
 private:
     // Child documents under a number or a name. Nothing in the plug-in adds
@@ -69,10 +73,11 @@ private:
     bool ParseText(const char* text, std::size_t length);
     void ReleaseChildren();
 
+    JsonArena arena;  // holds every node and decoded string of the tree
     JsonNode* root = nullptr;
     JsonNode* externalNode = nullptr;  // searched when root is null; nothing sets it
     JsonNode* traversalCursor = nullptr;
-    const char* errorPosition = nullptr;  // valid only while Parse runs
+    JsonParseStop parseStop;
     ByteString errorMessage;
     // Over the root's members; built by the first lookup, which is why a const
     // lookup may change them.

@@ -18,7 +18,8 @@ enum : std::int32_t {
 }  // namespace JsonKind
 
 // Marks a node that does not own its child chain and its stringValue. The
-// parser never sets it; the release routine honours it.
+// parser never sets it; a document releases its nodes with their arena, which
+// never follows a node's pointers, so borrowed contents stay their owner's.
 constexpr std::int32_t ReferenceFlag = 0x100;
 
 // One value. Every field is zero when the node is allocated, so a field that

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "base/heap.h"
 #include "json/json_parse_routines.h"
 
 namespace {
@@ -13,8 +12,8 @@ bool StartsWith(const char* position, const char* keyword, std::size_t length) {
 
 // Links a fresh node after previous (or as the container's first child when
 // previous is null), so that it is reachable before its value is parsed.
-JsonNode* AppendChild(JsonNode* container, JsonNode* previous) {
-    JsonNode* child = NewJsonNode();
+JsonNode* AppendChild(JsonNode* container, JsonNode* previous, ParseState* state) {
+    JsonNode* child = NewJsonNode(state);
     if (child == nullptr) return nullptr;
     if (previous == nullptr) {
         container->firstChild = child;
@@ -25,57 +24,100 @@ JsonNode* AppendChild(JsonNode* container, JsonNode* previous) {
     return child;
 }
 
-const char* ParseMember(JsonNode* member, const char* position, const char** errorPosition, int depth,
-                        const char* textEnd) {
-    position = ParseString(member, SkipWhitespace(position), errorPosition, textEnd);
+const char* ParseMember(JsonNode* member, const char* position, ParseState* state, int depth) {
+    const char* const name = SkipWhitespace(position);
+    if (*name != '"') return StopAt(state, JsonStop::ExpectedKey, name);
+    position = ParseString(member, name, state);
     if (position == nullptr) return nullptr;
     member->memberName = member->stringValue;
     member->stringValue = nullptr;
     position = SkipWhitespace(position);
-    if (*position != ':') {
-        *errorPosition = position;
-        return nullptr;
+    if (*position != ':') return StopAt(state, JsonStop::ExpectedColon, position);
+    const char* const value = SkipWhitespace(position + 1);
+    position = ParseValue(member, value, state, depth);
+    if (position == nullptr) return nullptr;
+    if (depth == 1 && state->observer != nullptr) {
+        state->observer->member(state->observer->context, *member, static_cast<std::size_t>(name - state->text),
+                                static_cast<std::size_t>(value - state->text));
     }
-    position = ParseValue(member, SkipWhitespace(position + 1), errorPosition, depth, textEnd);
-    return position == nullptr ? nullptr : SkipWhitespace(position);
+    return SkipWhitespace(position);
+}
+
+// One loop for both containers: elements are values, members are named values.
+const char* ParseContainer(JsonNode* node, const char* position, ParseState* state, int depth, bool isObject) {
+    if (depth >= kMaxJsonDepth) return StopAt(state, JsonStop::TooDeep, position);
+    const char closing = isObject ? '}' : ']';
+    node->kind = isObject ? JsonKind::Object : JsonKind::Array;
+    position = SkipWhitespace(position + 1);
+    if (*position == closing) return position + 1;
+
+    JsonNode* child = nullptr;
+    do {
+        if (child != nullptr) position = SkipWhitespace(position + 1);  // past the ','
+        child = AppendChild(node, child, state);
+        if (child == nullptr) return nullptr;
+        if (isObject) {
+            position = ParseMember(child, position, state, depth + 1);
+        } else {
+            position = ParseValue(child, position, state, depth + 1);
+            if (position != nullptr) position = SkipWhitespace(position);
+        }
+        if (position == nullptr) return nullptr;
+    } while (*position == ',');
+
+    if (*position != closing) {
+        return StopAt(state, isObject ? JsonStop::ExpectedCommaOrBrace : JsonStop::ExpectedCommaOrBracket, position);
+    }
+    return position + 1;
 }
 
 }  // namespace
 
-JsonNode* NewJsonNode() {
-    void* block = HeapAllocate(sizeof(JsonNode));
+const char* StopAt(ParseState* state, JsonStop code, const char* position) {
+    if (*position == '\0' && state->openString != nullptr) {
+        code = JsonStop::UnterminatedString;
+        position = state->openString;
+    }
+    state->stop->code = code;
+    state->stop->offset = static_cast<std::size_t>(position - state->text);
+    return nullptr;
+}
+
+JsonNode* NewJsonNode(ParseState* state) {
+    void* block = state->arena->Allocate(sizeof(JsonNode));
     if (block != nullptr) std::memset(block, 0, sizeof(JsonNode));
     return static_cast<JsonNode*>(block);
 }
 
 const char* SkipWhitespace(const char* position) {
-    if (position == nullptr) return nullptr;
     while (static_cast<unsigned char>(*position) >= 0x01 && static_cast<unsigned char>(*position) <= 0x20) {
         ++position;
     }
     return position;
 }
 
-JsonNode* ParseJsonText(const char* text, const char** errorPosition) {
-    return ParseJsonText(text, text != nullptr ? std::strlen(text) : 0, errorPosition);
+JsonNode* ParseJsonText(const char* text, JsonArena& arena, JsonParseStop& stop) {
+    return ParseJsonText(text, text != nullptr ? std::strlen(text) : 0, arena, stop);
 }
 
-JsonNode* ParseJsonText(const char* text, std::size_t length, const char** errorPosition) {
-    *errorPosition = nullptr;
-    JsonNode* root = NewJsonNode();
+JsonNode* ParseJsonText(const char* text, std::size_t length, JsonArena& arena, JsonParseStop& stop,
+                        const JsonMemberObserver* observer) {
+    stop = JsonParseStop{};
+    if (text == nullptr) return nullptr;
+    arena.ExpectText(length);
+    ParseState state = {&arena, text, text + length, &stop, observer, nullptr};
+    // Until a syntax stop or the end says otherwise, a failure is lack of memory.
+    stop.code = JsonStop::OutOfMemory;
+    JsonNode* root = NewJsonNode(&state);
     if (root == nullptr) return nullptr;
-    // Whatever follows the root value is ignored.
-    const char* textEnd = text != nullptr ? text + length : nullptr;
-    if (ParseValue(root, SkipWhitespace(text), errorPosition, 0, textEnd) == nullptr) {
-        FreeJsonTree(root);
-        return nullptr;
-    }
+    const char* end = ParseValue(root, SkipWhitespace(text), &state, 0);
+    if (end == nullptr) return nullptr;
+    stop.code = JsonStop::Parsed;
+    stop.offset = static_cast<std::size_t>(end - text);
     return root;
 }
 
-const char* ParseValue(JsonNode* node, const char* position, const char** errorPosition, int depth,
-                       const char* textEnd) {
-    if (position == nullptr) return nullptr;
+const char* ParseValue(JsonNode* node, const char* position, ParseState* state, int depth) {
     // One look at the first byte picks the only test that can succeed; the
     // keywords (null, false, true) begin with letters no other value starts with.
     switch (*position) {
@@ -93,68 +135,14 @@ const char* ParseValue(JsonNode* node, const char* position, const char** errorP
             node->integerValue = 1;
             return position + 4;
         case '"':
-            return ParseString(node, position, errorPosition, textEnd);
+            return ParseString(node, position, state);
         case '[':
-            return ParseArray(node, position, errorPosition, depth, textEnd);
+            return ParseContainer(node, position, state, depth, false);
         case '{':
-            return ParseObject(node, position, errorPosition, depth, textEnd);
+            return ParseContainer(node, position, state, depth, true);
         default:
             if (*position == '-' || (*position >= '0' && *position <= '9')) return ParseNumber(node, position);
             break;
     }
-    *errorPosition = position;
-    return nullptr;
-}
-
-const char* ParseArray(JsonNode* node, const char* position, const char** errorPosition, int depth,
-                       const char* textEnd) {
-    if (*position != '[' || depth >= kMaxJsonDepth) {
-        *errorPosition = position;
-        return nullptr;
-    }
-    node->kind = JsonKind::Array;
-    position = SkipWhitespace(position + 1);
-    if (*position == ']') return position + 1;
-
-    JsonNode* element = nullptr;
-    do {
-        if (element != nullptr) position = SkipWhitespace(position + 1);  // past the ','
-        element = AppendChild(node, element);
-        if (element == nullptr) return nullptr;
-        position = ParseValue(element, position, errorPosition, depth + 1, textEnd);
-        if (position == nullptr) return nullptr;
-        position = SkipWhitespace(position);
-    } while (*position == ',');
-
-    if (*position != ']') {
-        *errorPosition = position;
-        return nullptr;
-    }
-    return position + 1;
-}
-
-const char* ParseObject(JsonNode* node, const char* position, const char** errorPosition, int depth,
-                        const char* textEnd) {
-    if (*position != '{' || depth >= kMaxJsonDepth) {
-        *errorPosition = position;
-        return nullptr;
-    }
-    node->kind = JsonKind::Object;
-    position = SkipWhitespace(position + 1);
-    if (*position == '}') return position + 1;
-
-    JsonNode* member = nullptr;
-    do {
-        if (member != nullptr) position = SkipWhitespace(position + 1);  // past the ','
-        member = AppendChild(node, member);
-        if (member == nullptr) return nullptr;
-        position = ParseMember(member, position, errorPosition, depth + 1, textEnd);
-        if (position == nullptr) return nullptr;
-    } while (*position == ',');
-
-    if (*position != '}') {
-        *errorPosition = position;
-        return nullptr;
-    }
-    return position + 1;
+    return StopAt(state, JsonStop::ExpectedValue, position);
 }

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "base/heap.h"
 #include "base/unicode.h"
 #include "json/json_parse_routines.h"
 
@@ -138,16 +137,12 @@ std::size_t DecodeString(const char* position, const char* end, char* out, const
 
 }  // namespace
 
-const char* ParseString(JsonNode* node, const char* position, const char** errorPosition, const char* textEnd) {
-    if (*position != '"') {
-        *errorPosition = position;
-        return nullptr;
-    }
+const char* ParseString(JsonNode* node, const char* position, ParseState* state) {
     const char* body = position + 1;
     std::size_t units = 0;
     bool escaped = false;
-    const char* end = PrescanString(body, textEnd, &units, &escaped);
-    char* buffer = static_cast<char*>(HeapAllocate(units + 1));
+    const char* end = PrescanString(body, state->textEnd, &units, &escaped);
+    char* buffer = static_cast<char*>(state->arena->Allocate(units + 1));
     if (buffer == nullptr) return nullptr;
     if (!escaped) {
         // Without a backslash the decoded text is the body itself.
@@ -158,6 +153,8 @@ const char* ParseString(JsonNode* node, const char* position, const char** error
     }
     node->stringValue = buffer;
     node->kind = JsonKind::String;
+    if (*end == '"') return end + 1;
     // An unterminated string ends at the NUL; the caller decides whether that is an error.
-    return *end == '"' ? end + 1 : end;
+    state->openString = position;
+    return end;
 }

@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "json/json_parser.h"
-
 namespace {
 
 // Sets bit 5 in every byte of word that holds an ASCII capital letter, which
@@ -43,6 +41,19 @@ std::size_t SlotCountFor(std::size_t members) {
 }
 
 }  // namespace
+
+int CaseInsensitiveCompare(const char* a, const char* b) {
+    if (a == nullptr) return b == nullptr ? 0 : 1;
+    if (b == nullptr) return 1;
+    for (;; ++a, ++b) {
+        unsigned char left = static_cast<unsigned char>(*a);
+        unsigned char right = static_cast<unsigned char>(*b);
+        if (left >= 'A' && left <= 'Z') left = static_cast<unsigned char>(left + ('a' - 'A'));
+        if (right >= 'A' && right <= 'Z') right = static_cast<unsigned char>(right + ('a' - 'A'));
+        if (left != right) return left - right;
+        if (left == '\0') return 0;
+    }
+}
 
 bool MemberIndex::Build(const JsonNode* object) {
     Clear();

@@ -9,6 +9,9 @@
 #include "base/heap_array.h"
 #include "json/json_node.h"
 
+// 0 when both strings are equal ignoring ASCII letter case.
+int CaseInsensitiveCompare(const char* a, const char* b);
+
 class MemberIndex {
 public:
     // Indexes the members of object (an Object node). False when memory ran

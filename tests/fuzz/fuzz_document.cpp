@@ -38,8 +38,9 @@ bool PlainLookup(const JsonNode* root, const std::string& key, std::string& valu
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const CJSonObject document = Document(text);
-    const char* error = nullptr;
-    JsonNode* tree = ParseJsonText(text.c_str(), &error);
+    JsonArena arena;
+    JsonParseStop stop;
+    JsonNode* tree = ParseJsonText(text.c_str(), arena, stop);
     Require((tree == nullptr) == (document.Root() == nullptr));
     Require(document.Root() != nullptr || StdString(document.ErrorMessage()).rfind("prase json string error at ", 0) == 0);
 
@@ -59,6 +60,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(document.GetStringValue(HeapCopy(key), actual) == expectedFound);
         Require(StdString(actual) == expected);
     }
-    FreeJsonTree(tree);
     return 0;
 }

@@ -40,16 +40,29 @@ std::size_t CheckTree(const JsonNode* node, bool isMember, int depth) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const char* error = nullptr;
-    JsonNode* root = ParseJsonText(text.c_str(), &error);
+    JsonArena arena;
+    JsonParseStop stop;
+    // Every root member is told in text order, with its name's opening quote.
+    struct Told {
+        const std::string* text;
+        std::size_t lastName;
+    } context = {&text, 0};
+    const JsonMemberObserver told = {[](void* told, const JsonNode& member, std::size_t name, std::size_t value) {
+                                         Told& seen = *static_cast<Told*>(told);
+                                         Require(member.memberName != nullptr && (*seen.text)[name] == '"');
+                                         Require(name > seen.lastName && value > name && value < seen.text->size());
+                                         seen.lastName = name;
+                                     },
+                                     &context};
+    JsonNode* root = ParseJsonText(text.c_str(), text.size(), arena, stop, &told);
     if (root == nullptr) {
-        // A rejected text always says where, inside the text (its NUL included).
-        Require(error != nullptr && error >= text.c_str() && error <= text.c_str() + text.size());
+        // A rejected text always says why and where, inside the text (its NUL included).
+        Require(stop.code >= JsonStop::ExpectedValue && stop.offset <= text.size());
+        if (stop.code == JsonStop::UnterminatedString) Require(text[stop.offset] == '"');
         return 0;
     }
-    Require(error == nullptr);
+    Require(stop.code == JsonStop::Parsed && stop.offset > 0 && stop.offset <= text.size());
     Require(root->nextSibling == nullptr && root->previousSibling == nullptr);
     CheckTree(root, false, 0);
-    FreeJsonTree(root);
     return 0;
 }

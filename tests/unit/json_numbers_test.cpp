@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "json/json_parser.h"
+#include "support/parsed_json.h"
 
 namespace {
 
@@ -36,33 +37,31 @@ TEST(JsonNumbers, FollowTheDigitByDigitRules) {
         {"9223372036854775808", JsonKind::Integer, INT64_MIN, -9223372036854775808.0, 1},
     };
     for (const NumberCase& c : cases) {
-        const char* error = nullptr;
-        JsonNode* node = ParseJsonText(c.text, &error);
+        ParsedJson parsedNode(c.text);
+        JsonNode* node = parsedNode.root;
         ASSERT_NE(node, nullptr) << c.text;
         EXPECT_EQ(node->kind, c.kind) << c.text;
         EXPECT_EQ(node->integerValue, c.integerValue) << c.text;
         EXPECT_DOUBLE_EQ(node->doubleValue, c.doubleValue) << c.text;
         EXPECT_EQ(node->numberSign, c.numberSign) << c.text;
-        FreeJsonTree(node);
     }
 }
 
 TEST(JsonNumbers, LoneMinusIsNegativeZero) {
-    const char* error = nullptr;
-    JsonNode* node = ParseJsonText("-", &error);
+    ParsedJson parsedNode("-");
+    JsonNode* node = parsedNode.root;
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->kind, JsonKind::Integer);
     EXPECT_EQ(node->integerValue, 0);
     EXPECT_EQ(node->numberSign, -1);
     EXPECT_TRUE(std::signbit(node->doubleValue));
-    FreeJsonTree(node);
 }
 
 TEST(JsonNumbers, FractionIsAWeightedSumNotARoundedParse) {
     // 0.1 + 0.02 + 0.003 summed digit by digit differs from strtod("0.123")
     // in the last bits; the rule fixes the former.
-    const char* error = nullptr;
-    JsonNode* node = ParseJsonText("0.123", &error);
+    ParsedJson parsedNode("0.123");
+    JsonNode* node = parsedNode.root;
     ASSERT_NE(node, nullptr);
     double weight = 0.1, sum = 0.0;
     for (int digit : {1, 2, 3}) {
@@ -70,16 +69,14 @@ TEST(JsonNumbers, FractionIsAWeightedSumNotARoundedParse) {
         weight = weight * 0.1;
     }
     EXPECT_EQ(node->doubleValue, sum);
-    FreeJsonTree(node);
 }
 
 TEST(JsonNumbers, HugeExponentsOverflowWithoutTrapping) {
-    const char* error = nullptr;
-    JsonNode* big = ParseJsonText("[1e99999999999, -1e-99999999999]", &error);
+    ParsedJson parsedBig("[1e99999999999, -1e-99999999999]");
+    JsonNode* big = parsedBig.root;
     ASSERT_NE(big, nullptr);
     EXPECT_EQ(big->firstChild->kind, JsonKind::Double);
     EXPECT_EQ(big->firstChild->nextSibling->kind, JsonKind::Double);
-    FreeJsonTree(big);
 }
 
 }  // namespace

@@ -6,17 +6,17 @@
 #include <string>
 
 #include "json/json_parser.h"
+#include "support/parsed_json.h"
 
 namespace {
 
 // The decoded value of a root string whose body is given.
 std::string Decode(const std::string& body) {
     const std::string text = "\"" + body + "\"";
-    const char* error = nullptr;
-    JsonNode* node = ParseJsonText(text.c_str(), &error);
+    ParsedJson parsedNode(text.c_str());
+    JsonNode* node = parsedNode.root;
     if (node == nullptr || node->kind != JsonKind::String) return "<rejected>";
     std::string value = node->stringValue;
-    FreeJsonTree(node);
     return value;
 }
 
@@ -42,18 +42,17 @@ TEST(JsonStrings, DecodeEscapes) {
 }
 
 TEST(JsonStrings, UnterminatedRootStringKeepsWhatWasDecoded) {
-    const char* error = nullptr;
-    JsonNode* node = ParseJsonText("\"abc", &error);
+    ParsedJson parsedNode("\"abc");
+    JsonNode* node = parsedNode.root;
     ASSERT_NE(node, nullptr);
     EXPECT_STREQ(node->stringValue, "abc");
-    FreeJsonTree(node);
 }
 
 // An escape that reaches the closing quote ends with the string: the next
 // members are read as members, and nothing is written past the buffer.
 TEST(JsonStrings, EscapeStraddlingTheClosingQuoteStopsAtIt) {
-    const char* error = nullptr;
-    JsonNode* root = ParseJsonText("{\"a\":\"\\u41\",\"b\":\"x\",\"c\":\"\\uD83D\\uDE\"}", &error);
+    ParsedJson parsedRoot("{\"a\":\"\\u41\",\"b\":\"x\",\"c\":\"\\uD83D\\uDE\"}");
+    JsonNode* root = parsedRoot.root;
     ASSERT_NE(root, nullptr);
     const JsonNode* a = root->firstChild;
     EXPECT_STREQ(a->stringValue, "A");
@@ -61,28 +60,25 @@ TEST(JsonStrings, EscapeStraddlingTheClosingQuoteStopsAtIt) {
     EXPECT_STREQ(a->nextSibling->memberName, "b");
     EXPECT_STREQ(a->nextSibling->stringValue, "x");
     EXPECT_STREQ(a->nextSibling->nextSibling->stringValue, "");  // a pair cut short writes nothing
-    FreeJsonTree(root);
 }
 
 TEST(JsonStrings, EscapesAtTheVeryEndOfTheText) {
     const char* endings[] = {"\"\\", "\"\\u", "\"\\u4", "\"\\uD83D", "\"\\uD83D\\", "\"\\uD83D\\u", "\"ab\\uDE0"};
     const char* expected[] = {"", "", "\x04", "", "", "", "ab\xE0\xB7\xA0"};  // U+0DE0 is no surrogate
     for (int i = 0; i < 7; ++i) {
-        const char* error = nullptr;
-        JsonNode* node = ParseJsonText(endings[i], &error);
+        ParsedJson parsedNode(endings[i]);
+        JsonNode* node = parsedNode.root;
         ASSERT_NE(node, nullptr) << endings[i];
         EXPECT_STREQ(node->stringValue, expected[i]) << endings[i];
-        FreeJsonTree(node);
     }
 }
 
 TEST(JsonStrings, MemberNamesAreDecodedLikeValues) {
-    const char* error = nullptr;
-    JsonNode* root = ParseJsonText("{\"Caf\\u00e9\":\"x\"}", &error);
+    ParsedJson parsedRoot("{\"Caf\\u00e9\":\"x\"}");
+    JsonNode* root = parsedRoot.root;
     ASSERT_NE(root, nullptr);
     EXPECT_STREQ(root->firstChild->memberName, "Caf\xC3\xA9");
     EXPECT_EQ(root->firstChild->kind, JsonKind::String);
-    FreeJsonTree(root);
 }
 
 }  // namespace
@@ -94,11 +90,10 @@ namespace {
 std::string ParsedRootString(const std::string& text, bool viaLength) {
     std::unique_ptr<char[]> exact(new char[text.size() + 1]);
     std::memcpy(exact.get(), text.c_str(), text.size() + 1);
-    const char* error = nullptr;
-    JsonNode* node = viaLength ? ParseJsonText(exact.get(), text.size(), &error) : ParseJsonText(exact.get(), &error);
+    const ParsedJson parsed = viaLength ? ParsedJson(exact.get(), text.size()) : ParsedJson(exact.get());
+    const JsonNode* node = parsed.root;
     if (node == nullptr) return "<rejected>";
     const std::string value = node->kind == JsonKind::String ? node->stringValue : "<not a string>";
-    FreeJsonTree(node);
     return value;
 }
 
@@ -121,11 +116,10 @@ TEST(JsonStrings, EveryStopIsFoundInEveryLaneOfAWord) {
 
 TEST(JsonStrings, AKnownLengthDoesNotCarryTheTextPastItsFirstZeroByte) {
     const std::string text("\"abcdefghij\0klmnop\"", 19);
-    const char* error = nullptr;
-    JsonNode* node = ParseJsonText(text.c_str(), text.size(), &error);
+    ParsedJson parsedNode(text.c_str(), text.size());
+    JsonNode* node = parsedNode.root;
     ASSERT_NE(node, nullptr);
     EXPECT_STREQ(node->stringValue, "abcdefghij");
-    FreeJsonTree(node);
 }
 
 }  // namespace

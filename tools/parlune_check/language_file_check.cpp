@@ -5,11 +5,10 @@
 
 #include "ascii_case.h"
 #include "capacities.h"
-#include "json/json_parse_routines.h"
 #include "json/json_parser.h"
+#include "parse_stop_words.h"
 #include "platform/platform.h"
 #include "std_interop.h"
-#include "syntax_explanation.h"
 #include "text_positions.h"
 
 namespace {
@@ -26,6 +25,13 @@ bool LooksLikeWideText(const std::string& bytes) {
     }
     return bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0');
 }
+
+// What the parser skips between tokens: every byte from 0x01 to 0x20.
+const std::string kJsonWhiteSpace = [] {
+    std::string bytes;
+    for (char c = 0x01; c <= 0x20; ++c) bytes += c;
+    return bytes;
+}();
 
 std::string Quote(const std::string& text) { return "\"" + text + "\""; }
 
@@ -70,61 +76,46 @@ private:
     }
 
     void CheckDocument(const std::string& text) {
-        const char* error = nullptr;
-        JsonNode* root = ParseJsonText(text.c_str(), &error);
+        JsonArena arena;
+        JsonParseStop stop;
+        std::vector<ParsedMember> members;
+        const JsonMemberObserver observer = {Collect, &members};
+        const JsonNode* root = ParseJsonText(text.c_str(), text.size(), arena, stop, &observer);
         if (root == nullptr) {
             // The parser's own message is for the plug-in; the report explains.
-            SyntaxExplanation why;
-            if (!ExplainSyntaxError(text, why)) {
-                why.offset = error == nullptr ? 0 : static_cast<std::size_t>(error - text.c_str());
-                why.message = "the installer's parser stops here";
-            }
+            const SyntaxExplanation why = ExplainParseStop(text, stop);
             Report(Severity::Error, "invalid-json", why.offset,
                    "The file is not valid JSON: " + why.message +
                        ". So the installer finds no text in it and shows en.json's texts instead.");
             return;
         }
-        const bool isObject = root->kind == JsonKind::Object;
-        FreeJsonTree(root);
-        if (!isObject) {
-            Report(Severity::Error, "root-not-object", static_cast<std::size_t>(SkipWhitespace(text.c_str()) - text.c_str()),
+        if (root->kind != JsonKind::Object) {
+            const std::size_t start = text.find_first_not_of(kJsonWhiteSpace);
+            Report(Severity::Error, "root-not-object", start == std::string::npos ? 0 : start,
                    "The file's root is not an object, so the installer finds no text in it; put the texts in { }.");
             return;
         }
         result_.readable = true;
-        CheckMembers(text.c_str());
-    }
-
-    // Walks the root object's members again with the parser's own routines,
-    // this time keeping where each one starts.
-    void CheckMembers(const char* text) {
-        const char* position = SkipWhitespace(SkipWhitespace(text) + 1);
-        const char* const textEnd = text + std::strlen(text);
-        const char* ignored = nullptr;
-        if (*position != '}') {
-            for (;;) {
-                JsonNode* member = NewJsonNode();
-                const char* nameStart = position;
-                position = ParseString(member, position, &ignored, textEnd);
-                member->memberName = member->stringValue;
-                member->stringValue = nullptr;
-                const char* valueStart = SkipWhitespace(SkipWhitespace(position) + 1);
-                position = SkipWhitespace(ParseValue(member, valueStart, &ignored, 1, textEnd));
-                CheckMember(*member, static_cast<std::size_t>(nameStart - text),
-                            static_cast<std::size_t>(valueStart - text));
-                FreeJsonTree(member);
-                if (*position != ',') break;
-                position = SkipWhitespace(position + 1);
-            }
-        }
-        const LineColumn end = positions_.At(static_cast<std::size_t>(position - text));
+        for (const ParsedMember& member : members) CheckMember(*member.node, member.nameOffset, member.valueOffset);
+        // The parser stopped just after the root's closing brace.
+        const LineColumn end = positions_.At(stop.offset - 1);
         result_.endLine = end.line;
         result_.endColumn = end.column;
-        const char* after = SkipWhitespace(position + 1);
-        if (*after != '\0') {
-            Report(Severity::Warning, "trailing-text", static_cast<std::size_t>(after - text),
+        const std::size_t after = text.find_first_not_of(kJsonWhiteSpace, stop.offset);
+        if (after != std::string::npos) {
+            Report(Severity::Warning, "trailing-text", after,
                    "The installer ignores everything after the closing } of the root object; remove it.");
         }
+    }
+
+    struct ParsedMember {
+        const JsonNode* node;
+        std::size_t nameOffset;
+        std::size_t valueOffset;
+    };
+
+    static void Collect(void* context, const JsonNode& member, std::size_t nameOffset, std::size_t valueOffset) {
+        static_cast<std::vector<ParsedMember>*>(context)->push_back({&member, nameOffset, valueOffset});
     }
 
     void CheckMember(const JsonNode& member, std::size_t nameOffset, std::size_t valueOffset) {

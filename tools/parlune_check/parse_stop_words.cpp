@@ -1,0 +1,112 @@
+#include "parse_stop_words.h"
+
+#include <cctype>
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsNumberByte(char c) { return IsDigit(c) || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E'; }
+
+// What stands at offset, as a reader would name it.
+std::string Found(const std::string& text, std::size_t offset) {
+    if (offset >= text.size()) return "the end of the file";
+    const char c = text[offset];
+    if (c == '"') return "a text";
+    if (c == '\'') return "a single quote (')";
+    std::size_t end = offset;
+    while (end < text.size() && end - offset < 12 &&
+           (std::isalnum(static_cast<unsigned char>(text[end])) != 0 || text[end] == '_')) {
+        ++end;
+    }
+    if (end > offset) return "\"" + text.substr(offset, end - offset) + "\"";
+    return "\"" + std::string(1, c) + "\"";
+}
+
+// The last byte before offset that is not white space, or npos.
+std::size_t ByteBefore(const std::string& text, std::size_t offset) {
+    while (offset > 0) {
+        --offset;
+        if (static_cast<unsigned char>(text[offset]) > 0x20) return offset;
+    }
+    return std::string::npos;
+}
+
+// The parser reads "-", "1." and "1e" as numbers and stops just after them;
+// a person fixes the number, so the explanation stands at its start.
+bool ExplainCutNumber(const std::string& text, std::size_t offset, SyntaxExplanation& out) {
+    std::size_t start = offset;
+    while (start > 0 && IsNumberByte(text[start - 1])) --start;
+    if (start == offset || (text[start] != '-' && !IsDigit(text[start]))) return false;
+    const char last = text[offset - 1];
+    const char next = offset < text.size() ? text[offset] : '\0';
+    out.offset = start;
+    if (last == '-' && offset - 1 == start) {
+        out.message = "expected digits after the minus sign, found " + Found(text, offset);
+    } else if (next == '.' && text.find_first_of(".eE", start) >= offset) {
+        out.message = "expected digits after the decimal point of this number";
+    } else if (last == 'e' || last == 'E' || ((last == '+' || last == '-') && offset - start >= 2 &&
+                                              (text[offset - 2] == 'e' || text[offset - 2] == 'E'))) {
+        out.message = "expected digits in the exponent of this number";
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+SyntaxExplanation ExplainParseStop(const std::string& text, const JsonParseStop& stop) {
+    const std::size_t at = stop.offset;
+    const char c = at < text.size() ? text[at] : '\0';
+    SyntaxExplanation out;
+    out.offset = at;
+    const auto expected = [&](const std::string& what) { out.message = "expected " + what + ", found " + Found(text, at); };
+    // A closing bracket where an item had to follow a comma: fixed at the comma.
+    const std::size_t before = ByteBefore(text, at);
+    if ((stop.code == JsonStop::ExpectedKey || stop.code == JsonStop::ExpectedValue) && (c == '}' || c == ']') &&
+        before != std::string::npos && text[before] == ',') {
+        const std::string item = c == '}' ? "member" : "element";
+        out.offset = before;
+        out.message = "expected another " + item + " after this comma, found \"" + std::string(1, c) +
+                      "\"; JSON allows no comma after the last " + item + ": remove it";
+        return out;
+    }
+    switch (stop.code) {
+        case JsonStop::TooDeep:
+            out.message = "the file nests objects and arrays deeper than " + std::to_string(kMaxJsonDepth) +
+                          " levels; flatten it";
+            break;
+        case JsonStop::UnterminatedString:
+            out.message = "expected the closing quote of the text that starts here, found the end of the file";
+            break;
+        case JsonStop::ExpectedKey:
+            expected(c == '\'' ? "a key in double quotes" : "a key in quotes");
+            break;
+        case JsonStop::ExpectedColon:
+            expected("\":\" after the key");
+            break;
+        case JsonStop::ExpectedValue:
+            if (c == '\'') {
+                out.message = "expected a text in double quotes, found a single quote ('); JSON takes double quotes (\") only";
+            } else {
+                expected("a value (a text in quotes, a number, true, false, null, { or [)");
+            }
+            break;
+        case JsonStop::ExpectedCommaOrBrace:
+        case JsonStop::ExpectedCommaOrBracket: {
+            if (ExplainCutNumber(text, at, out)) break;
+            const std::string closing = stop.code == JsonStop::ExpectedCommaOrBrace ? "\"}\"" : "\"]\"";
+            if (c == '"' && before != std::string::npos) {
+                out.offset = before + 1;
+                out.message = "expected \",\" or " + closing + " after this value, found a text; a comma is missing here";
+            } else {
+                expected("\",\" or " + closing);
+            }
+            break;
+        }
+        default:
+            out.message = "the installer's parser stops here";
+            break;
+    }
+    return out;
+}
