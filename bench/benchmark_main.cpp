@@ -3,11 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 
 #include "benchmark_inputs.h"
 #include "json_peers.h"
+#include "language_text.h"
 #include "parser_table.h"
 
 namespace {
@@ -119,12 +121,13 @@ private:
     }
 
     void PrintLoadingTable() const {
-        std::printf("\nLoading en.json and de.json, ms: Init against RapidJSON (read + DOM)\n%-8s %10s %10s %18s\n",
-                    "keys", "Init", "RapidJSON", "RapidJSON / Init");
-        for (const char* keys : {"100", "1000", "10000", "100000"}) {
+        std::printf("\nLoading en.json and de.json, ms: Init against RapidJSON (read + DOM)\n%-8s %10s %10s %10s %18s\n",
+                    "keys", "file", "Init", "RapidJSON", "RapidJSON / Init");
+        for (const char* keys : {"10", "100", "1000", "10000", "100000"}) {
             const double init = loading_.Get(std::string("InitOnly/") + keys);
             const double rapid = loading_.Get(std::string("RapidJsonReadAndDom/") + keys);
-            std::printf("%-8s %10.3f %10.3f %18.2f\n", keys, init, rapid, init > 0 ? rapid / init : 0.0);
+            const double kilobytes = static_cast<double>(MakeLanguageText(std::atoi(keys)).size()) / 1000;
+            std::printf("%-8s %7.1f KB %10.3f %10.3f %18.2f\n", keys, kilobytes, init, rapid, init > 0 ? rapid / init : 0.0);
         }
     }
 

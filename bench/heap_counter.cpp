@@ -21,9 +21,11 @@ namespace {
 bool counting = false;
 long long heldBytes = 0;
 long long peakBytes = 0;
+long requests = 0;
 
 void* Counted(void* block) {
     if (counting && block != nullptr) {
+        ++requests;
         heldBytes += static_cast<long long>(malloc_usable_size(block));
         peakBytes = std::max(peakBytes, heldBytes);
     }
@@ -39,6 +41,7 @@ void Uncount(void* block) {
 void StartHeapCount() {
     heldBytes = 0;
     peakBytes = 0;
+    requests = 0;
     counting = true;
 }
 
@@ -46,6 +49,8 @@ std::size_t StopHeapCount() {
     counting = false;
     return static_cast<std::size_t>(peakBytes);
 }
+
+long CountedRequests() { return requests; }
 
 extern "C" {
 

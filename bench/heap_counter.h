@@ -8,3 +8,6 @@
 void StartHeapCount();
 // Stops counting; returns the most bytes held at once since StartHeapCount.
 std::size_t StopHeapCount();
+// The blocks asked for (malloc, calloc, realloc and the aligned forms) during
+// the last count.
+long CountedRequests();

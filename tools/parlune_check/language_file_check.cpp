@@ -1,10 +1,10 @@
 #include "language_file_check.h"
 
 #include <cstring>
-#include <unordered_map>
 
 #include "ascii_case.h"
 #include "capacities.h"
+#include "file_keys.h"
 #include "json/json_parser.h"
 #include "parse_stop_words.h"
 #include "platform/platform.h"
@@ -120,10 +120,10 @@ private:
 
     void CheckMember(const JsonNode& member, std::size_t nameOffset, std::size_t valueOffset) {
         const std::string name = member.memberName;
-        const std::string folded = AsciiLower(name);
-        const auto earlier = firstOccurrence_.find(folded);
-        if (earlier != firstOccurrence_.end()) {
-            const KeyEntry& first = result_.keys[earlier->second];
+        const bool hasText = member.kind == JsonKind::String;
+        const std::size_t earlier = fileKeys_.Add(name, hasText);
+        if (earlier != FileKeys::kFirst) {
+            const KeyEntry& first = result_.keys[earlier];
             if (first.hasText) {
                 Report(Severity::Warning, "repeated-key", nameOffset,
                        "The key " + Quote(name) + " occurs again: the installer uses the first one at " + Where(first) +
@@ -136,9 +136,8 @@ private:
             return;
         }
         const LineColumn at = positions_.At(nameOffset);
-        const bool hasText = member.kind == JsonKind::String;
-        firstOccurrence_.emplace(folded, result_.keys.size());
-        result_.keys.push_back({folded, name, at.line, at.column, hasText, hasText ? member.stringValue : ""});
+        result_.keys.push_back({AsciiLower(name), name, at.line, at.column, hasText, hasText ? member.stringValue : ""});
+        result_.textCount = fileKeys_.TextCount();
 
         if (FromUtf8(name).size() > kKeyCapacity - 1) {
             Report(Severity::Warning, "long-key", nameOffset,
@@ -202,7 +201,7 @@ private:
     TextPositions positions_;
     int stringSize_;
     LanguageFileCheck result_;
-    std::unordered_map<std::string, std::size_t> firstOccurrence_;
+    FileKeys fileKeys_;
 };
 
 }  // namespace
@@ -211,8 +210,4 @@ LanguageFileCheck CheckLanguageFile(const std::string& bytes, int stringSize) {
     return FileChecker(bytes, stringSize).Run();
 }
 
-std::size_t CountTexts(const LanguageFileCheck& check) {
-    std::size_t count = 0;
-    for (const KeyEntry& key : check.keys) count += key.hasText ? 1 : 0;
-    return count;
-}
+std::size_t CountTexts(const LanguageFileCheck& check) { return check.textCount; }

@@ -20,6 +20,7 @@ struct LanguageFileCheck {
     std::vector<Problem> problems;
     bool readable = false;  // the installer gets a document that answers keys
     std::vector<KeyEntry> keys;
+    std::size_t textCount = 0;  // keys whose first occurrence holds a string
     std::size_t endLine = 1;  // where the root object closes: where missing keys go
     std::size_t endColumn = 1;
 };

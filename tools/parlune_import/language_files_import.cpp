@@ -5,9 +5,9 @@
 #include <set>
 
 #include "ascii_case.h"
+#include "file_keys.h"
 #include "json_quoted.h"
 #include "langstring_reader.h"
-#include "language_file_check.h"
 #include "language_names.h"
 #include "nsis_languages.h"
 #include "report_text.h"
@@ -176,15 +176,13 @@ private:
         result_.imported = kept_.size();
     }
 
-    // The checker's count of each written file, so both tools report one number.
+    // Each written file's texts counted as the checker counts them.
     void CountKeys() {
         std::set<std::string> keys;
         for (ImportedFile& file : result_.files) {
-            const LanguageFileCheck check = CheckLanguageFile(LanguageFileText(file), kNsisStringSize);
-            file.keys = CountTexts(check);
-            for (const KeyEntry& key : check.keys) {
-                if (key.hasText) keys.insert(key.foldedName);
-            }
+            const FileKeys fileKeys = ReadFileKeys(LanguageFileText(file));
+            file.keys = fileKeys.TextCount();
+            for (const std::string& key : fileKeys.FoundKeys()) keys.insert(key);
         }
         result_.keys = keys.size();
     }
