@@ -1,5 +1,6 @@
 #include <cstddef>
 
+#include "base/unicode.h"
 #include "capacities.h"
 #include "json/json_document.h"
 #include "platform/platform.h"
@@ -8,9 +9,6 @@
 #include "plugin/host_stack.h"
 
 namespace {
-
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 // Units the host keeps of a pushed string.
 std::size_t Room(int stringSize) { return stringSize > 1 ? static_cast<std::size_t>(stringSize) - 1 : 0; }
