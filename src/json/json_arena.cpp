@@ -15,7 +15,7 @@ std::size_t RoundUp(std::size_t bytes) { return (bytes + kArenaAlignment - 1) & 
 }  // namespace
 
 void JsonArena::ExpectText(std::size_t length) {
-    if (newestBlock_ != nullptr || length > static_cast<std::size_t>(-1) / 4 / kArenaBytesPerTextByte) return;
+    if (newestBlock_ != nullptr || length > kLargestArenaRequest / kArenaBytesPerTextByte) return;
     const std::size_t bytes = RoundUp(length * kArenaBytesPerTextByte);
     nextBlockBytes_ = bytes > kFirstArenaBlock ? bytes : kFirstArenaBlock;
 }
@@ -29,8 +29,7 @@ void* JsonArena::Allocate(std::size_t bytes) {
 }
 
 void* JsonArena::AllocateFromNewBlock(std::size_t bytes) {
-    const std::size_t limit = static_cast<std::size_t>(-1) / 4;
-    if (bytes > limit) return nullptr;
+    if (bytes > kLargestArenaRequest) return nullptr;
     std::size_t blockBytes = nextBlockBytes_;
     while (blockBytes < bytes + kArenaAlignment) blockBytes *= 2;
     char* block = static_cast<char*>(HeapAllocate(blockBytes));
@@ -39,7 +38,7 @@ void* JsonArena::AllocateFromNewBlock(std::size_t bytes) {
     newestBlock_ = block;
     free_ = block + kArenaAlignment;
     end_ = block + blockBytes;
-    if (blockBytes <= limit) nextBlockBytes_ = blockBytes * 2;
+    if (blockBytes <= kLargestArenaRequest) nextBlockBytes_ = blockBytes * 2;
     return Allocate(bytes);
 }
 

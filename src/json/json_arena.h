@@ -11,6 +11,9 @@ constexpr std::size_t kFirstArenaBlock = 4096;
 // The first block holds this many bytes per byte of text: a language file's
 // nodes, names and texts take about 1.7.
 constexpr std::size_t kArenaBytesPerTextByte = 2;
+// A larger request is refused without asking the heap, which keeps the block
+// sizes' doubling from overflowing.
+constexpr std::size_t kLargestArenaRequest = static_cast<std::size_t>(-1) / 4;
 
 class JsonArena {
 public:

@@ -50,7 +50,9 @@ TEST(JsonArena, RunningOutIsANullAnswerAndReleaseStartsAfresh) {
     JsonArena arena;
     ASSERT_NE(arena.Allocate(kFirstArenaBlock - kLink), nullptr);
     EXPECT_EQ(arena.Allocate(1), nullptr);
-    EXPECT_EQ(arena.Allocate(static_cast<std::size_t>(-1)), nullptr);
+    const long asked = failing.requests();
+    EXPECT_EQ(arena.Allocate(kLargestArenaRequest + 1), nullptr);
+    EXPECT_EQ(failing.requests(), asked);  // refused before the heap is asked
     arena.Release();
     EXPECT_EQ(failing.live(), 0);
     EXPECT_NE(arena.Allocate(1), nullptr);  // the failing heap refuses only its second request
