@@ -55,8 +55,6 @@ public:
     // Empty while the document has a tree; for a rejected text, the prefix
     // and as much of the rest as memory allowed.
     const ByteString& ErrorMessage() const { return errorMessage; }
-    // Where and why the last parse stopped.
-    const JsonParseStop& ParseStop() const { return parseStop; }
 
 private:
     // Child documents under a number or a name. Nothing in the plug-in adds

@@ -97,6 +97,7 @@ private:
         }
         result_.readable = true;
         for (const ParsedMember& member : members) CheckMember(*member.node, member.nameOffset, member.valueOffset);
+        result_.textCount = fileKeys_.TextCount();
         // The parser stopped just after the root's closing brace.
         const LineColumn end = positions_.At(stop.offset - 1);
         result_.endLine = end.line;
@@ -137,7 +138,6 @@ private:
         }
         const LineColumn at = positions_.At(nameOffset);
         result_.keys.push_back({AsciiLower(name), name, at.line, at.column, hasText, hasText ? member.stringValue : ""});
-        result_.textCount = fileKeys_.TextCount();
 
         if (FromUtf8(name).size() > kKeyCapacity - 1) {
             Report(Severity::Warning, "long-key", nameOffset,
