@@ -63,9 +63,10 @@ SyntaxExplanation ExplainParseStop(const std::string& text, const JsonParseStop&
     const auto expected = [&](const std::string& what) { out.message = "expected " + what + ", found " + Found(text, at); };
     // A closing bracket where an item had to follow a comma: fixed at the comma.
     const std::size_t before = ByteBefore(text, at);
-    if ((stop.code == JsonStop::ExpectedKey || stop.code == JsonStop::ExpectedValue) && (c == '}' || c == ']') &&
-        before != std::string::npos && text[before] == ',') {
-        const std::string item = c == '}' ? "member" : "element";
+    const bool closesObject = stop.code == JsonStop::ExpectedKey && c == '}';
+    const bool closesArray = stop.code == JsonStop::ExpectedValue && c == ']';
+    if ((closesObject || closesArray) && before != std::string::npos && text[before] == ',') {
+        const std::string item = closesObject ? "member" : "element";
         out.offset = before;
         out.message = "expected another " + item + " after this comma, found \"" + std::string(1, c) +
                       "\"; JSON allows no comma after the last " + item + ": remove it";
