@@ -25,12 +25,11 @@ private:
 
 void ReadFileText(const char* utf8Path, ByteString& text) {
     text.Clear();
-    const OpenFile file(platform::OpenFileForReading(utf8Path));
-    if (file.get() == nullptr) return;
-    if (std::fseek(file.get(), 0, SEEK_END) != 0) return;
-    const long size = std::ftell(file.get());
-    std::fseek(file.get(), 0, SEEK_SET);
-    if (size <= 0 || !text.Reserve(static_cast<std::size_t>(size))) return;
+    long size = 0;
+    const OpenFile file(platform::OpenFileForReading(utf8Path, &size));
+    if (file.get() == nullptr || size <= 0 || !text.Reserve(static_cast<std::size_t>(size))) return;
+    // Read once and whole, straight into the text: the stream needs no buffer.
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
     // Only the bytes read count, and the text ends at the first zero among them.
     const std::size_t read = std::fread(text.Room(), 1, static_cast<std::size_t>(size), file.get());
     const void* zero = std::memchr(text.Room(), '\0', read);

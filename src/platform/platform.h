@@ -42,9 +42,10 @@ bool Utf8ToWide(const char* text, std::size_t bytes, WideString& out);
 // names none. A capacity of 0 writes nothing.
 void FirstPreferredUILanguage(char16_t* area, std::size_t capacity);
 
-// Opens a file for reading raw bytes, by its UTF-8 path. Null when the path
-// cannot be opened or names something other than a regular file.
-std::FILE* OpenFileForReading(const char* utf8Path);
+// Opens a file for reading raw bytes, by its UTF-8 path, and tells its size
+// in bytes. Null when the path cannot be opened or names something other than
+// a regular file.
+std::FILE* OpenFileForReading(const char* utf8Path, long* size);
 
 // The handle of this module, as the host knows it.
 void* ThisModule();

@@ -88,7 +88,7 @@ void FirstPreferredUILanguage(char16_t* area, std::size_t capacity) {
     if (ConvertUtf8ToUtf16(tag.data(), tag.size(), wide)) CopyWideBounded(area, wide.c_str(), capacity);
 }
 
-std::FILE* OpenFileForReading(const char* utf8Path) {
+std::FILE* OpenFileForReading(const char* utf8Path, long* size) {
     // Opened without blocking and checked before use: a directory would open
     // here and fail only on reading, and opening a named pipe would wait for
     // a writer forever.
@@ -101,6 +101,8 @@ std::FILE* OpenFileForReading(const char* utf8Path) {
     }
     std::FILE* file = fdopen(descriptor, "rb");
     if (file == nullptr) close(descriptor);
+    // The status at hand spares the stream a seek to its end and back.
+    *size = static_cast<long>(status.st_size);
     return file;
 }
 

@@ -63,10 +63,15 @@ void FirstPreferredUILanguage(char16_t* area, std::size_t capacity) {
     area[capacity - 1] = u'\0';
 }
 
-std::FILE* OpenFileForReading(const char* utf8Path) {
+std::FILE* OpenFileForReading(const char* utf8Path, long* size) {
     WideString path;
     if (!Utf8ToWide(utf8Path, std::strlen(utf8Path), path)) return nullptr;
-    return _wfopen(AsWide(path.c_str()), L"rb");
+    std::FILE* file = _wfopen(AsWide(path.c_str()), L"rb");
+    if (file == nullptr) return nullptr;
+    std::fseek(file, 0, SEEK_END);
+    *size = std::ftell(file);
+    std::fseek(file, 0, SEEK_SET);
+    return file;
 }
 
 }  // namespace platform
