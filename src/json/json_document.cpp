@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-
 CJSonObject::CJSonObject(const char* text, std::size_t length) { ParseText(text, length); }
 
 CJSonObject::CJSonObject(const char* text) { Parse(text); }

@@ -26,13 +26,6 @@ bool LooksLikeWideText(const std::string& bytes) {
     return bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0');
 }
 
-// What the parser skips between tokens: every byte from 0x01 to 0x20.
-const std::string kJsonWhiteSpace = [] {
-    std::string bytes;
-    for (char c = 0x01; c <= 0x20; ++c) bytes += c;
-    return bytes;
-}();
-
 std::string Quote(const std::string& text) { return "\"" + text + "\""; }
 
 std::string Where(const KeyEntry& entry) { return std::to_string(entry.line) + ":" + std::to_string(entry.column); }

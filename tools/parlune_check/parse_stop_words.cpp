@@ -2,6 +2,12 @@
 
 #include <cctype>
 
+const std::string kJsonWhiteSpace = [] {
+    std::string bytes;
+    for (char c = 0x01; c <= 0x20; ++c) bytes += c;
+    return bytes;
+}();
+
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -20,15 +26,6 @@ std::string Found(const std::string& text, std::size_t offset) {
     }
     if (end > offset) return "\"" + text.substr(offset, end - offset) + "\"";
     return "\"" + std::string(1, c) + "\"";
-}
-
-// The last byte before offset that is not white space, or npos.
-std::size_t ByteBefore(const std::string& text, std::size_t offset) {
-    while (offset > 0) {
-        --offset;
-        if (static_cast<unsigned char>(text[offset]) > 0x20) return offset;
-    }
-    return std::string::npos;
 }
 
 // The parser reads "-", "1." and "1e" as numbers and stops just after them;
@@ -62,7 +59,7 @@ SyntaxExplanation ExplainParseStop(const std::string& text, const JsonParseStop&
     out.offset = at;
     const auto expected = [&](const std::string& what) { out.message = "expected " + what + ", found " + Found(text, at); };
     // A closing bracket where an item had to follow a comma: fixed at the comma.
-    const std::size_t before = ByteBefore(text, at);
+    const std::size_t before = at > 0 ? text.find_last_not_of(kJsonWhiteSpace, at - 1) : std::string::npos;
     const bool closesObject = stop.code == JsonStop::ExpectedKey && c == '}';
     const bool closesArray = stop.code == JsonStop::ExpectedValue && c == ']';
     if ((closesObject || closesArray) && before != std::string::npos && text[before] == ',') {

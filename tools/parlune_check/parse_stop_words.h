@@ -8,6 +8,9 @@
 
 #include "json/json_parser.h"
 
+// What the installer's parser skips between tokens: every byte from 0x01 to 0x20.
+extern const std::string kJsonWhiteSpace;
+
 struct SyntaxExplanation {
     std::size_t offset = 0;  // the byte to fix: a trailing comma, the place a missing comma goes
     std::string message;     // "expected ..., found ...; fix", without a final period
