@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Packs dist/Parlune-<version>.zip in NSIS's layout from the built DLLs:
 #   Plugins/x86-unicode/Parlune.dll   Plugins/amd64-unicode/Parlune.dll
-#   Include/Parlune.nsh  Include/ParluneLanguages.nsh  Docs/Parlune/  Examples/Parlune/
+#   Include/Parlune.nsh  Include/Parlune/*.nsh  Include/ParluneLanguages.nsh  Docs/Parlune/  Examples/Parlune/
 #   Bin/parlune-check.exe  Bin/parlune-import.exe          (the language file tools, 32-bit Windows)
 #   Bin/linux-x86_64/parlune-check  Bin/linux-x86_64/parlune-import  (the same, static, for any x86-64 Linux)
 set -euo pipefail
@@ -15,6 +15,7 @@ rm -rf "$stage" && mkdir -p "$stage" dist
 install -D -m 644 build/win-x86/src/Parlune.dll "$stage/Plugins/x86-unicode/Parlune.dll"
 install -D -m 644 build/win-x64/src/Parlune.dll "$stage/Plugins/amd64-unicode/Parlune.dll"
 install -D -m 644 include/Parlune.nsh "$stage/Include/Parlune.nsh"
+install -D -m 644 -t "$stage/Include/Parlune" include/Parlune/*.nsh
 install -D -m 644 include/ParluneLanguages.nsh "$stage/Include/ParluneLanguages.nsh"
 for tool in check import; do
   install -D -m 755 "build/win-x86/tools/parlune_$tool/parlune-$tool.exe" "$stage/Bin/parlune-$tool.exe"
