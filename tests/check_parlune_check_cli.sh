@@ -15,6 +15,8 @@ printf '{"Title": "Einrichtung", "Extra": "x"}' > "$work/de.json"
 grep -q 'de.json:1:26: warning: en.json has no key "Extra"' "$work/out" || fail "text report lacks the warning: $(cat "$work/out")"
 printf '{"Title": "x",}' > "$work/fr.json"
 [ "$(status "$work")" = 1 ] || fail "errors must exit 1"
+[ "$(status --quiet --facts "$work/quiet.nsh" "$work")" = 0 ] && [ ! -s "$work/out" ] &&
+  grep -q '_PARLUNE_FACT_ID_de' "$work/quiet.nsh" || fail "--quiet must exit 0, print nothing and still write the facts: $(cat "$work/out")"
 [ "$(status --json "$work")" = 1 ] || fail "--json must exit 1 too"
 grep -q '"kind": "invalid-json", "file": "fr.json", "line": 1, "column": 14' "$work/out" || fail "JSON report: $(cat "$work/out")"
 grep -q '"errors": 1,' "$work/out" || fail "JSON report lacks the error count"

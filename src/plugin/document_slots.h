@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/heap_string.h"
+#include "plugin/module_event.h"
 
 class CJSonObject;
 
@@ -14,15 +15,6 @@ bool ReplaceDocument(CJSonObject*& slot, const ByteString& text);
 
 // Destroys both documents and empties the slots.
 void ReleaseDocuments();
-
-// What the module is told about its process, in the host's terms.
-enum class ModuleEvent {
-    ProcessAttach,
-    ThreadAttach,
-    ThreadDetach,
-    ProcessUnload,  // the host frees the module while the process goes on
-    ProcessExit,    // the process is ending; its heap may already be torn down
-};
 
 // The slots outlive thread starts and ends (an installer's sections run on a
 // thread of their own); the documents are released when the host unloads the

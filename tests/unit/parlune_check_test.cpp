@@ -8,7 +8,7 @@
 #include "file_names.h"
 #include "folder_check.h"
 #include "language_file_check.h"
-#include "nsis_facts.h"
+#include "makensis_defines.h"
 #include "pseudo_locale.h"
 #include "support/language_folder.h"
 
@@ -252,7 +252,7 @@ TEST(ParluneCheck, FactsForTheMacrosAreMakensisDefines) {
     folder.Write("en.json", "{\"NsisLanguageId\": \"1033\", \"LanguageName\": \"English\"}");
     folder.Write("de.json", std::string("{\"NsisLanguageId\": \"10x\", \"LanguageName\": \"D\\u00e9utsch\"}\0{", 59));
     folder.Write("notes.json", "{\"LanguageName\": \"never loaded\"}");
-    EXPECT_EQ(NsisFacts(CheckFolder(folder.path().u8string(), 1024)),
+    EXPECT_EQ(MakensisDefines(CheckFolder(folder.path().u8string(), 1024)),
               "!ifdef _PARLUNE_FACT_ID_de\n!undef _PARLUNE_FACT_ID_de\n!endif\n"
               "!define /redef _PARLUNE_FACT_NAME_de \"D\xC3\xA9utsch\"\n"
               "!define /redef _PARLUNE_FACT_ID_en \"1033\"\n"

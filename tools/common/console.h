@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace console {
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 void PrepareUtf8Console();
@@ -38,4 +38,4 @@ inline int RunTool(const char* name, int (*body)(int, char**), int argc, char** 
     return failureStatus;
 }
 
-}  // namespace platform
+}  // namespace console

@@ -12,7 +12,7 @@
 
 extern char** environ;
 
-namespace platform {
+namespace console {
 
 namespace {
 
@@ -93,4 +93,4 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
     return run;
 }
 
-}  // namespace platform
+}  // namespace console

@@ -5,7 +5,7 @@
 
 #include "std_interop.h"
 
-namespace platform {
+namespace console {
 
 namespace {
 
@@ -114,4 +114,4 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
     return run;
 }
 
-}  // namespace platform
+}  // namespace console

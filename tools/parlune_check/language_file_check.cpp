@@ -6,7 +6,7 @@
 #include "capacities.h"
 #include "file_keys.h"
 #include "json/json_parser.h"
-#include "parse_stop_words.h"
+#include "parse_stop_explanation.h"
 #include "platform/platform.h"
 #include "std_interop.h"
 #include "text_positions.h"

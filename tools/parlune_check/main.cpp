@@ -11,7 +11,7 @@
 #include "file_reading.h"
 #include "folder_check.h"
 #include "language_file_check.h"
-#include "nsis_facts.h"
+#include "makensis_defines.h"
 #include "console.h"
 #include "platform/platform.h"
 #include "pseudo_locale.h"
@@ -26,7 +26,7 @@ constexpr int kExitProblems = 1;
 constexpr int kExitUsage = 2;
 
 const char kUsage[] =
-    "usage: parlune-check [--json] [--strict] [--string-size N] [--declared FILE] [--facts FILE] FOLDER\n"
+    "usage: parlune-check [--json] [--strict | --quiet] [--string-size N] [--declared FILE] [--facts FILE] FOLDER\n"
     "       parlune-check --resolve [TAG] FOLDER\n"
     "       parlune-check --pseudo FOLDER\n"
     "\n"
@@ -36,6 +36,8 @@ const char kUsage[] =
     "\n"
     "  --json            the same report as JSON\n"
     "  --strict          count warnings as errors\n"
+    "  --quiet           no report and no verdict: exit 0 whatever the files hold\n"
+    "                    (for --facts alone)\n"
     "  --string-size N   the installer's string size (default 1024; 8192 for the\n"
     "                    large-strings NSIS build): longer texts are cut to N - 1\n"
     "  --declared FILE   the texts the script declares, one name a line: a name\n"
@@ -96,9 +98,9 @@ int WritePseudoLocale(const std::string& folder) {
 }  // namespace
 
 int Run(int argc, char** argv) {
-    platform::PrepareUtf8Console();
-    const std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);
-    bool json = false, strict = false, resolve = false, pseudo = false;
+    console::PrepareUtf8Console();
+    const std::vector<std::string> arguments = console::Utf8Arguments(argc, argv);
+    bool json = false, strict = false, quiet = false, resolve = false, pseudo = false;
     int stringSize = kNsisStringSize;
     std::string declaredFile, factsFile;
     std::vector<std::string> operands;
@@ -111,6 +113,8 @@ int Run(int argc, char** argv) {
             json = true;
         } else if (argument == "--strict") {
             strict = true;
+        } else if (argument == "--quiet") {
+            quiet = true;
         } else if (argument == "--resolve") {
             resolve = true;
         } else if (argument == "--pseudo") {
@@ -152,16 +156,17 @@ int Run(int argc, char** argv) {
         declared = DeclaredNames(text);
     }
     const FolderReport report = CheckFolder(operands[0], stringSize, declaredFile.empty() ? nullptr : &declared);
-    Print(json ? JsonReport(report) : TextReport(report));
+    if (!quiet) Print(json ? JsonReport(report) : TextReport(report));
     if (!factsFile.empty()) {
         std::ofstream out(std::filesystem::u8path(factsFile), std::ios::binary);
-        out << NsisFacts(report);
+        out << MakensisDefines(report);
         if (!out.flush()) {
             std::fprintf(stderr, "parlune-check: cannot write %s\n", factsFile.c_str());
             return kExitProblems;
         }
     }
+    if (quiet) return kExitClean;
     return report.errors > 0 || (strict && report.warnings > 0) ? kExitProblems : kExitClean;
 }
 
-int main(int argc, char** argv) { return platform::RunTool("parlune-check", Run, argc, argv, kExitProblems); }
+int main(int argc, char** argv) { return console::RunTool("parlune-check", Run, argc, argv, kExitProblems); }

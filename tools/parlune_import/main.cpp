@@ -61,8 +61,8 @@ bool WriteFile(const std::filesystem::path& target, const std::string& text) {
 }
 
 int Run(int argc, char** argv) {
-    platform::PrepareUtf8Console();
-    const std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);
+    console::PrepareUtf8Console();
+    const std::vector<std::string> arguments = console::Utf8Arguments(argc, argv);
     std::string outFolder, makensis;
     bool noMakensis = false;
     int codePage = kNoCodePage;
@@ -132,4 +132,4 @@ int Run(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return platform::RunTool("parlune-import", Run, argc, argv, kExitNothingImported); }
+int main(int argc, char** argv) { return console::RunTool("parlune-import", Run, argc, argv, kExitNothingImported); }

@@ -88,7 +88,7 @@ bool Preprocess(const ScriptReader& reader, const std::string& path, const std::
     std::vector<std::string> arguments = {"-OUTPUTCHARSET", "UTF8"};
     if (!inputCharset.empty()) arguments.insert(arguments.end(), {"-INPUTCHARSET", inputCharset});
     arguments.insert(arguments.end(), {"-SAFEPPO", path});
-    platform::ProgramRun run = platform::RunProgram(reader.makensis, arguments);
+    console::ProgramRun run = console::RunProgram(reader.makensis, arguments);
     if (!run.started) {
         complaint = "makensis (" + reader.makensis + ") does not start";
         return false;
@@ -119,9 +119,9 @@ std::string ScriptReader::Description() const {
 bool ChooseReader(const std::string& named, bool off, int codePage, ScriptReader& reader, std::string& complaint) {
     reader.codePage = codePage;
     if (off) return true;
-    reader.makensis = named.empty() ? platform::FindProgramOnPath(MakensisFileName()) : named;
+    reader.makensis = named.empty() ? console::FindProgramOnPath(MakensisFileName()) : named;
     if (reader.makensis.empty()) return true;
-    const platform::ProgramRun run = platform::RunProgram(reader.makensis, {"-VERSION"});
+    const console::ProgramRun run = console::RunProgram(reader.makensis, {"-VERSION"});
     if (!run.started || run.exitCode != 0) {
         if (named.empty()) {  // one on PATH that does not run: read without it
             reader.makensis.clear();

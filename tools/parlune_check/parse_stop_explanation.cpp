@@ -1,4 +1,4 @@
-#include "parse_stop_words.h"
+#include "parse_stop_explanation.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "nsis_facts.h"
+#include "makensis_defines.h"
 
 std::string NsisQuoted(const std::string& utf8) {
     std::string quoted;
@@ -34,7 +34,7 @@ std::string Fact(const std::string& name, const std::string& value) {
 
 }  // namespace
 
-std::string NsisFacts(const FolderReport& report) {
+std::string MakensisDefines(const FolderReport& report) {
     std::string facts;
     for (const FileReport& file : report.files) {
         if (file.baseName.empty()) continue;

@@ -15,4 +15,4 @@ std::string NsisQuoted(const std::string& utf8);
 // For every file of the checked folder that the installer can load, a
 // !define of its id (digits only) and of its name, or none, which leaves the
 // language table's own.
-std::string NsisFacts(const FolderReport& report);
+std::string MakensisDefines(const FolderReport& report);
