@@ -3,11 +3,12 @@
 # runs it under Wine and compares what the plug-in answered with the expected
 # texts.
 #
-#   run_installer_test.sh silent|macros|gui|authoring|dialog x86|x64 PLUGIN_DIR WORK_DIR PREFIX_ROOT [LOCALE=NO_TAG_GREETING ...]
+#   run_installer_test.sh silent|macros|pieces|gui|authoring|dialog x86|x64 PLUGIN_DIR WORK_DIR PREFIX_ROOT [LOCALE=NO_TAG_GREETING ...]
 #
 # The silent installer runs once per LOCALE, with Wine's LANG set to it; the
 # expected no-tag greeting is the text after "=". The macros installer runs
-# once and then its uninstaller; the GUI installer runs once under Xvfb. The
+# once and then its uninstaller, and so does the pieces installer, which reads
+# its language files unpacked; the GUI installer runs once under Xvfb. The
 # authoring installer runs a sequence of silent installs and an uninstall that
 # share one remembered language (on x86 only its last run); the dialog build
 # of it shows the language dialog under Xvfb, answered by key presses.
@@ -149,6 +150,13 @@ elif [ "$kind" = silent ]; then
     LANG=$locale run_wine "$wine_loader" "$exe" /S || status=1
     compare "$work/results.txt" "$work/expected.txt" || status=1
   done
+elif [ "$kind" = pieces ]; then
+  rm -f "$work/results.txt"
+  cp -r "$here/languages/pieces" "$work/"
+  "$wine_loader" reg delete 'HKCU\Software\Parlune pieces test' /f >/dev/null 2>&1 || true
+  LANG=ja_JP.UTF-8 run_wine "$wine_loader" "$exe" /S /LANG=1031 || status=1
+  LANG=ja_JP.UTF-8 run_wine "$wine_loader" "$work/installed/uninstall.exe" /S "_?=Z:$(tr / '\\' <<<"$work/installed")" || status=1
+  compare "$work/results.txt" "$here/pieces.expected" || status=1
 elif [ "$kind" = macros ]; then
   rm -f "$work/results.txt"
   LANG=en_US.UTF-8 run_wine "$wine_loader" "$exe" /S || status=1
