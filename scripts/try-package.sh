@@ -4,20 +4,25 @@
 # Plugins, Include and Bin folders, runs it silently under Wine and prints the
 # texts it installed, then runs its uninstaller.
 #
-#   try-package.sh [--check] [--pseudo] ZIP WORK_DIR PREFIX_ROOT TARGET:LOCALE[:ARGUMENT]...
+#   try-package.sh [--check] [--pseudo] [--windows-makensis DIR] ZIP WORK_DIR PREFIX_ROOT TARGET:LOCALE[:ARGUMENT]...
 #
 # TARGET is x86 or x64; LOCALE is the LANG Wine runs the installer with, and
 # so the language Parlune picks; ARGUMENT goes to the installer (/LANG=en-XM).
 # An empty LOCALE ("x86:") compiles only. --check has makensis check the
 # language files with the package's checker (PARLUNE_CHECK); --pseudo first
 # writes the pseudo-locale en-xm.json into the example's languages with it.
+# --windows-makensis compiles with the Windows makensis.exe in DIR under Wine
+# instead, in an NSIS folder laid out around it from /usr/share/nsis, as most
+# authors compile: the macros then take their Windows branch and run the
+# package's Windows checker.
 set -euo pipefail
 
-check=() pseudo=
+check=() pseudo= windows_makensis=
 while [ $# -gt 0 ]; do
   case "$1" in
     --check) check=(-DPARLUNE_CHECK) ;;
     --pseudo) pseudo=1 ;;
+    --windows-makensis) windows_makensis=$(realpath "$2"); shift ;;
     *) break ;;
   esac
   shift
@@ -37,6 +42,29 @@ unset LC_ALL LC_MESSAGES LANGUAGE
 
 windows_path() { echo "Z:$1" | tr / '\\'; }
 
+# compile NSIS_TARGET OUTFILE SCRIPT: with the package's Plugins and Include
+# folders, by the Linux makensis or the Windows one.
+compile() {
+  local nsis_target=$1 out=$2 script=$3
+  if [ -z "$windows_makensis" ]; then
+    makensis -V2 -INPUTCHARSET UTF8 "${check[@]}" "-XTarget $nsis_target" \
+      "-X!addplugindir /$nsis_target $package/Plugins/$nsis_target" "-X!addincludedir $package/Include" \
+      -DOUTFILE="$out" "$script"
+    return
+  fi
+  if [ ! -d "$work/NSIS" ]; then
+    cp -r "$windows_makensis" "$work/NSIS" && chmod -R u+w "$work/NSIS"
+    for folder in Stubs Plugins Include Contrib; do ln -s "/usr/share/nsis/$folder" "$work/NSIS/$folder"; done
+  fi
+  # Wine's console ends the checker's lines with CR LF
+  WINEPREFIX=$prefix_root/x64 /usr/lib/wine/wine64 "$work/NSIS/makensis.exe" /V2 /INPUTCHARSET UTF8 \
+    "${check[@]/#-//}" "/XTarget $nsis_target" \
+    "/X!addplugindir /$nsis_target $(windows_path "$package/Plugins/$nsis_target")" \
+    "/X!addincludedir $(windows_path "$package/Include")" "/DOUTFILE=$(windows_path "$out")" \
+    "$(windows_path "$script")" | tr -d '\r'
+  [ "${PIPESTATUS[0]}" = 0 ] && [ -f "$out" ]
+}
+
 for run in "$@"; do
   target=${run%%:*} locale=${run#*:} argument=
   case "$locale" in *:*) argument=${locale#*:} locale=${locale%%:*} ;; esac
@@ -47,9 +75,7 @@ for run in "$@"; do
   esac
   exe=$work/Example-$target.exe
   if [ ! -f "$exe" ]; then
-    makensis -V2 -INPUTCHARSET UTF8 "${check[@]}" "-XTarget $nsis_target" \
-      "-X!addplugindir /$nsis_target $package/Plugins/$nsis_target" "-X!addincludedir $package/Include" \
-      -DOUTFILE="$exe" "$package/Examples/Parlune/Example.nsi"
+    compile "$nsis_target" "$exe" "$package/Examples/Parlune/Example.nsi"
   fi
   if [ -z "$locale" ]; then
     echo "== $target installer compiled: $exe"

@@ -23,7 +23,7 @@ Unicode true
 \${ParluneText} Title
 OutFile Setup.exe
 Function .onInit
-  !insertmacro _ParluneCheckFolder "$folder"
+  !insertmacro _ParluneReadFolder "$folder"
 FunctionEnd
 Section
 SectionEnd
