@@ -62,9 +62,12 @@ for target in x64 x86; do
   [ $((ps - os)) -le $max_size_growth ] || fail "$target: the installer is $((ps - os)) bytes larger than the original's $os"
 done
 
-# The checker hands the file's own id and name to the stand-in and the dialog.
-makensis -V4 -INPUTCHARSET UTF8 -DOUTFILE="$work/out.exe" "-X!addplugindir /x86-unicode $package/Plugins/x86-unicode" \
-  "-X!addincludedir $package/Include" "$work/tally-more/Tally.nsi" > "$work/facts.log"
-grep -qF '{"ParluneId":"1124","ParluneFile":"fil"}' "$work/facts.log" && grep -qx 'Push: Wikang Filipino' "$work/facts.log" ||
-  fail "fil.json's own id and name are not in the installer"
+# The checker hands the file's own id and name to the stand-in and the dialog,
+# with its verdict or without.
+for check in "" -DPARLUNE_CHECK_OFF; do
+  makensis -V4 -INPUTCHARSET UTF8 -DOUTFILE="$work/out.exe" "-X!addplugindir /x86-unicode $package/Plugins/x86-unicode" \
+    "-X!addincludedir $package/Include" -DPARLUNE_VERBOSE=4 $check "$work/tally-more/Tally.nsi" > "$work/facts.log"
+  grep -qF '{"ParluneId":"1124","ParluneFile":"fil"}' "$work/facts.log" && grep -qx 'Push: Wikang Filipino' "$work/facts.log" ||
+    fail "fil.json's own id and name are not in the installer${check:+ with $check}"
+done
 exit $status

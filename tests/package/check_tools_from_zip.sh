@@ -73,6 +73,7 @@ compile() {
 compile 0 "4 files, 0 errors, 3 warnings"  # checked by default: the checker is beside Include
 compile 1 "parlune-check found problems in languages" -DPARLUNE_CHECK_STRICT
 compile 1 "no checker at /nowhere/parlune-check" -DPARLUNE_CHECK -DPARLUNE_CHECKER=/nowhere/parlune-check
+compile 1 "no checker at /nowhere/parlune-check" -DPARLUNE_CHECK_STRICT -DPARLUNE_CHECKER=/nowhere/parlune-check
 compile 0 "languages is not checked: no parlune-check at /nowhere/parlune-check" -DPARLUNE_CHECKER=/nowhere/parlune-check
 # Declared texts against en.json: a slip is an error naming the nearest key,
 # an en.json key no text declares a warning.
@@ -82,4 +83,5 @@ compile 0 'No ${ParluneText} declares "Price"' -DDECLARE=WelcomeTitle
 sed -i 's/"$/",/' "$work/script/languages/fr.json"
 compile 1 "fr.json:4:43: error:"
 compile 0 "" -DPARLUNE_NO_CHECK
+compile 0 "" -DPARLUNE_CHECK_OFF
 echo "the zip's Linux tools import, check and stop a broken compile"
