@@ -11,8 +11,10 @@
 ;                  ${ParluneFormat}: declared texts and their placeholders
 ;   Packing.nsh    ${ParluneInitPacked}: packing a folder, and reading and
 ;                  checking its files while the script compiles
+;   FileChoice.nsh which file the plug-in loads for a tag, packed or not
 ;   Language.nsh   ${ParluneInitLanguage} and its pieces: choosing, loading
-;                  and remembering the language, the NSIS language id bridge
+;                  and remembering the language
+;   LanguageIds.nsh ${ParluneLanguageId} ${ParluneLanguageTag}
 ;   Dialog.nsh     ${ParluneLanguageDialog}
 ;   ModernUI.nsh   ${ParluneMuiLanguages}
 ;
@@ -69,7 +71,9 @@
 !include "${__FILEDIR__}\Parlune\Calls.nsh"
 !include "${__FILEDIR__}\Parlune\Texts.nsh"
 !include "${__FILEDIR__}\Parlune\Packing.nsh"
+!include "${__FILEDIR__}\Parlune\FileChoice.nsh"
 !include "${__FILEDIR__}\Parlune\Language.nsh"
+!include "${__FILEDIR__}\Parlune\LanguageIds.nsh"
 !include "${__FILEDIR__}\Parlune\Dialog.nsh"
 !include "${__FILEDIR__}\Parlune\ModernUI.nsh"
 
