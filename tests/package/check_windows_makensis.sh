@@ -33,12 +33,18 @@ package=$work/unpacked
   "/X!addincludedir $(windows_path "$package/Include")" "/DOUTFILE=$(windows_path "$work/Tally.exe")" \
   "$(windows_path "$work/tally/Tally.nsi")" > "$work/tally.out" 2>&1 || fail "the migration: $(cat "$work/tally.out")"
 grep -q '4 files, 0 errors' "$work/tally.out" || fail "the migration was not checked: $(cat "$work/tally.out")"
+# reg_value KEY NAME: a REG_SZ value of the registry, "" when there is none.
+reg_value() {
+  /usr/lib/wine/wine64 reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
+}
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tally'
 /usr/lib/wine/wine64 reg delete 'HKCU\Software\Tally' /f >/dev/null 2>&1 || true
 installed=$work/tally-installed
 LANG=en_US.UTF-8 timeout 600 /usr/lib/wine/wine64 "$work/Tally.exe" /S /LANG=de-AT "/D=$(windows_path "$installed")"
-[ -f "$installed/Uninstall.exe" ] || fail "the migrated installer wrote no Uninstall.exe"
-remembered=$(/usr/lib/wine/wine64 reg query 'HKCU\Software\Tally' /v Language 2>/dev/null | tr -d '\r' | awk '$1 == "Language" {print $3}')
-[ "$remembered" = de ] || fail "the migrated installer remembered \"$remembered\", not de"
+[ "$(reg_value "$uninstall_key" DisplayName)" = "Tally Strichliste" ] ||
+  fail "the migrated installer registered \"$(reg_value "$uninstall_key" DisplayName)\", not de.json's AppName"
+[ "$(reg_value 'HKCU\Software\Tally' Language)" = de ] ||
+  fail "the migrated installer remembered \"$(reg_value 'HKCU\Software\Tally' Language)\", not de"
 LANG=en_US.UTF-8 timeout 600 /usr/lib/wine/wine64 "$installed/Uninstall.exe" /S "_?=$(windows_path "$installed")"
-[ ! -e "$installed/Uninstall.exe" ] || fail "the migrated uninstaller left Uninstall.exe behind"
+[ -z "$(reg_value "$uninstall_key" DisplayName)" ] || fail "the migrated uninstaller left its registry key behind"
 echo "the example and the migration compiled by the Windows makensis install, remember and uninstall as expected"
