@@ -154,20 +154,20 @@
 !macroend
 
 ; Tag and folder on the stack, the handle back.
-!macro _ParluneLoadPacked_
+!macro _ParluneLoadFromStack SELECT
   !insertmacro _ParluneStateVars
   !insertmacro _ParluneVar Parlune.Language
   Pop $Parlune.Folder
   Pop $Parlune.Language
-  !insertmacro _ParluneLoad _ParluneSelectPacked_ $Parlune.Folder
+  !insertmacro _ParluneLoad ${SELECT} $Parlune.Folder
+!macroend
+
+!macro _ParluneLoadPacked_
+  !insertmacro _ParluneLoadFromStack _ParluneSelectPacked_
 !macroend
 
 !macro _ParluneLoadInFolder_
-  !insertmacro _ParluneStateVars
-  !insertmacro _ParluneVar Parlune.Language
-  Pop $Parlune.Folder
-  Pop $Parlune.Language
-  !insertmacro _ParluneLoad _ParluneSelectInFolder_ $Parlune.Folder
+  !insertmacro _ParluneLoadFromStack _ParluneSelectInFolder_
 !macroend
 
 !macro ParluneLoadLanguage FOLDER TAG HANDLE

@@ -62,6 +62,7 @@
 
 ; An NSIS language id on the stack, its file's tag back ("" for none).
 !macro _ParluneLanguageTag_
+  !insertmacro _ParluneVar Parlune.Key
   ${CallArtificialFunction} _ParluneTableFolder_
   Push ""
   Push "$PLUGINSDIR\Parlune.table"
@@ -74,7 +75,6 @@
 !macro ParluneLanguageTag ID TAG
   !verbose push
   !verbose ${PARLUNE_VERBOSE}
-  !insertmacro _ParluneVar Parlune.Key
   Push "${ID}"
   ${CallArtificialFunction} _ParluneLanguageTag_
   Pop ${TAG}
