@@ -8,6 +8,7 @@
 #include "file_names.h"
 #include "folder_check.h"
 #include "language_file_check.h"
+#include "language_names.h"
 #include "makensis_defines.h"
 #include "pseudo_locale.h"
 #include "support/language_folder.h"
@@ -110,12 +111,51 @@ TEST(ParluneCheck, FileNamesAreCheckedAgainstTheTable) {
     EXPECT_EQ(LoadableBaseName("de.json"), "de");
     EXPECT_EQ(LoadableBaseName("SR-Latn.JSON"), "sr-latn");  // Windows ignores case
     EXPECT_EQ(LoadableBaseName("de-de.json"), "");
+    // A name no tag selects: a table code that is not its file's name, or no tag at all.
     const std::pair<const char*, std::vector<std::string>> cases[] = {
-        {"de-de.json", {"de.json"}},       {"pt_BR.json", {"pt-br.json"}},    {"zh-hans.json", {"zh-cn.json"}},
-        {"sr-cyrl.json", {"sr.json"}},     {"en-US.json", {"en.json"}},       {"zh.json", {"zh-cn.json", "zh-tw.json"}},
-        {"es_ES.json", {"es.json"}},       {"strings.json", {}},
+        {"pt_BR.json", {"pt-br.json"}}, {"zh-hans-cn.json", {"zh-cn.json"}}, {"en-US.json", {"en.json"}},
+        {"de_AT.json", {"de-at.json"}}, {"es_ES.json", {"es-es.json"}},      {"strings.json", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(SuggestFileNames(c.first), c.second) << c.first;
+}
+
+// Beyond the code table: a lower-case tag it lacks names a file by itself.
+TEST(ParluneCheck, TagsBeyondTheTableAndWhatTheyInherit) {
+    struct Case {
+        const char* tag;
+        bool beyond;
+        const char* english;
+        const char* own;
+        const char* id;
+        const char* nsis;
+    };
+    const Case cases[] = {
+        {"cy", true, "Welsh", "Cymraeg", "1106", "Welsh"},
+        {"nn", true, "Norwegian Nynorsk", "Norsk nynorsk", "2068", "NorwegianNynorsk"},
+        {"de-at", true, "German (de-at)", "Deutsch (de-at)", "1031", "German"},
+        {"eu-es-x1", true, "Basque (eu-es-x1)", "Euskara (eu-es-x1)", "1069", "Basque"},
+        {"haw", true, "", "", "", ""},
+        {"fil-ph", true, "Filipino (fil-ph)", "Filipino (fil-ph)", "", ""},
+        {"de", false, "German", "Deutsch", "1031", "German"},
+        {"zh-hans-cn", false, "Chinese (Simplified)", "\xE7\xAE\x80\xE4\xBD\x93\xE4\xB8\xAD\xE6\x96\x87", "2052", "SimpChinese"},
+        {"de_at", false, "", "", "", ""},
+        {"deutsch", false, "", "", "", ""},
+        {"de-", false, "German (de-)", "Deutsch (de-)", "1031", "German"},
+        {"d1", false, "", "", "", ""},
+        {"de-toolongtag", false, "German (de-toolongtag)", "Deutsch (de-toolongtag)", "1031", "German"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsTagBeyondTable(c.tag), c.beyond) << c.tag;
+        const TagLanguage language = LanguageOfTag(c.tag);
+        EXPECT_EQ(language.englishName, c.english) << c.tag;
+        EXPECT_EQ(language.ownName, c.own) << c.tag;
+        EXPECT_EQ(language.nsisId, c.id) << c.tag;
+        EXPECT_EQ(language.nsisLanguage, c.nsis) << c.tag;
+    }
+    EXPECT_EQ(SelectingTags("de"), "de, de-*");
+    EXPECT_EQ(SelectingTags("sr-latn"), "sr-Latn, sr-Latn-RS, sr-Latn-BA, sr-Latn-ME");
+    EXPECT_EQ(SelectingTags("en-gb"), "en-GB, en-AG, en-AI, en-AT and 83 more");
+    EXPECT_EQ(SelectingTags("cy"), "cy, cy-*");
 }
 
 TEST(ParluneCheck, DeclaredTextsMatchEnJsonOrNameTheNearestKey) {
@@ -139,12 +179,12 @@ TEST(ParluneCheck, FolderComparesEveryFileWithEnJson) {
     LanguageFolder folder;
     folder.Write("en.json", "{\"Title\": \"Setup\", \"Next\": \"Next\", \"Back\": \"Back\", \"Count\": 1}");
     folder.Write("de.json", "{\"title\": \"Einrichtung\", \"Weiter\": \"Weiter\"}");
-    folder.Write("de-de.json", "{\"Title\": \"x\"}");
+    folder.Write("de_DE.json", "{\"Title\": \"x\"}");
     const FolderReport report = CheckFolder(folder.path().u8string(), 1024);
     ASSERT_EQ(report.files.size(), 3u);
     EXPECT_EQ(report.englishTexts, 3u);
 
-    const FileReport& german = report.files[1];
+    const FileReport& german = report.files[0];
     EXPECT_EQ(german.fileName, "de.json");
     EXPECT_EQ(german.language, "German");
     EXPECT_EQ(german.texts, 2u);
@@ -152,9 +192,9 @@ TEST(ParluneCheck, FolderComparesEveryFileWithEnJson) {
     EXPECT_EQ(Kinds(german.problems),
               (std::vector<Found>{{"unknown-key", 1, 26}, {"missing-key", 1, 44}, {"missing-key", 1, 44}}));
 
-    const FileReport& misnamed = report.files[0];
+    const FileReport& misnamed = report.files[1];
     EXPECT_EQ(Kinds(misnamed.problems), (std::vector<Found>{{"file-name", 1, 1}}));
-    EXPECT_NE(misnamed.problems[0].message.find("rename it to de.json"), std::string::npos);
+    EXPECT_NE(misnamed.problems[0].message.find("rename it to de-de.json"), std::string::npos);
     EXPECT_EQ(report.errors, 1u);
     EXPECT_EQ(report.warnings, 4u);  // en.json's Count holds no string
 }
@@ -256,5 +296,36 @@ TEST(ParluneCheck, FactsForTheMacrosAreMakensisDefines) {
               "!ifdef _PARLUNE_FACT_ID_de\n!undef _PARLUNE_FACT_ID_de\n!endif\n"
               "!define /redef _PARLUNE_FACT_NAME_de \"D\xC3\xA9utsch\"\n"
               "!define /redef _PARLUNE_FACT_ID_en \"1033\"\n"
-              "!define /redef _PARLUNE_FACT_NAME_en \"English\"\n");
+              "!define /redef _PARLUNE_FACT_NAME_en \"English\"\n"
+              "!define /redef _PARLUNE_FACT_BEYOND \"|\"\n");
+
+    // Files beyond the code table: compared with en.json like the table's,
+    // their id and NSIS language from the tables, their name from the file
+    // first; two files that set one id are reported.
+    folder.Write("de.json", "{\"Title\": \"Titel\"}");
+    folder.Write("cy.json", "{\"Title\": \"Teitl\"}");
+    folder.Write("de-at.json", "{\"Title\": \"Titel\", \"Extra\": \"x\"}");
+    folder.Write("haw.json", "{\"LanguageName\": \"\u02bbŌlelo Hawaiʻi\", \"Title\": \"x\"}");
+    const FolderReport report = CheckFolder(folder.path().u8string(), 1024);
+    std::vector<std::string> names, languages;
+    for (const FileReport& file : report.files) {
+        names.push_back(file.baseName + (file.beyondTable ? "*" : ""));
+        languages.push_back(file.language);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"cy*", "de-at*", "de", "en", "haw*", ""}));
+    EXPECT_EQ(languages, (std::vector<std::string>{"Welsh", "German (de-at)", "German", "English",
+                                                   "\xCA\xBB\xC5\x8Clelo Hawai\xCA\xBBi", ""}));
+    ASSERT_FALSE(report.files[2].problems.empty());
+    EXPECT_EQ(report.files[2].problems[0].kind, "shared-id");
+    EXPECT_NE(report.files[2].problems[0].message.find("de.json and de-at.json both set $LANGUAGE to 1031"),
+              std::string::npos);
+    EXPECT_EQ(Kinds(report.files[1].problems).size(), 4u);  // de-at.json: Title, Extra unknown, en.json's two missing
+    const std::string facts = MakensisDefines(report);
+    for (const char* fact : {"_PARLUNE_FACT_NSIS_cy \"Welsh\"", "_PARLUNE_FACT_ID_cy \"1106\"",
+                             "_PARLUNE_FACT_NAME_cy \"Cymraeg\"", "_PARLUNE_FACT_NAME_de-at \"Deutsch (de-at)\"",
+                             "_PARLUNE_FACT_ID_de-at \"1031\"", "_PARLUNE_FACT_BEYOND \"|cy|de-at|haw|\"",
+                             "_PARLUNE_FACT_NAME_haw \"\xCA\xBB\xC5\x8Clelo Hawai\xCA\xBBi\""}) {
+        EXPECT_NE(facts.find(fact), std::string::npos) << fact;
+    }
+    EXPECT_NE(facts.find("!ifdef _PARLUNE_FACT_NSIS_haw\n!undef"), std::string::npos);
 }

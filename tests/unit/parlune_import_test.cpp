@@ -120,7 +120,8 @@ TEST(ParluneImport, LanguagesGoToTheFileTheScriptsTableGivesThem) {
         {"${LANG_SPANISHINTERNATIONAL}", "es-419", "3082"}, {"3082", "es-419", "3082"},
         {"1033", "en", "1033"},                     {"01031", "de", "1031"},
         {"2057", "en-gb", "1033"},                  {"9242", "sr-latn", "2074"},
-        {"${LANG_WELSH}", "", ""},                  {"1106", "", ""},
+        {"${LANG_WELSH}", "cy", "1106"},            {"1106", "cy", "1106"},
+        {"${LANG_NorwegianNynorsk}", "nn", "2068"}, {"${LANG_KLINGON}", "", ""},
         {"0", "", ""},                              {"${LANG_-}", "", ""},
         {"${LANG}", "", ""},                        {"99999999", "", ""},
         {"${LANG_German}", "de", "1031"},           {"${LANG_russian}", "ru", "1049"},
@@ -167,8 +168,8 @@ TEST(ParluneImport, FilesKeepNsissDefinitionsInFirstOrderAndPassTheCheck) {
          "LangString Title ${LANG_ENGLISH} \"Welcome to ${PRODUCT}\"\n"
          "LangString Done ${LANG_ENGLISH} \"Installed in $INSTDIR$\\r$\\n\"\n"
          "LangString Title ${LANG_GERMAN} \"Willkommen zu ${PRODUCT}\"\n"
-         "LangString Title ${LANG_WELSH} \"Croeso\"\n"
-         "LangString Done ${LANG_WELSH} \"Wedi\"\n"
+         "LangString Title ${LANG_KLINGON} \"nuqneH\"\n"
+         "LangString Done ${LANG_KLINGON} \"rIn\"\n"
          "LangString ^SetupCaption ${LANG_ENGLISH} 'Set up \"$(^Name)\"'\n"
          "LangString MUI_TEXT ${LANG_ENGLISH} \"NSIS's own\"\n",
          ScriptForm::Source,
@@ -203,7 +204,7 @@ TEST(ParluneImport, FilesKeepNsissDefinitionsInFirstOrderAndPassTheCheck) {
     std::vector<std::string> skipped;
     for (const ImportNote& note : result.skipped) skipped.push_back(note.script + ":" + std::to_string(note.line));
     EXPECT_EQ(skipped, (std::vector<std::string>{"a.nsi:1", "b.nsh:1", "b.nsh:3", "a.nsi:5"}));
-    EXPECT_NE(result.skipped[3].message.find("2 texts skipped: no Parlune language file stands for LANG_WELSH"),
+    EXPECT_NE(result.skipped[3].message.find("2 texts skipped: no language tag is known for LANG_KLINGON"),
               std::string::npos) << result.skipped[3].message;
 
     std::vector<std::string> placeholders;

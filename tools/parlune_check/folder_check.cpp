@@ -34,7 +34,7 @@ void CheckFileName(FileReport& report) {
     if (!report.baseName.empty()) return;
     const std::vector<std::string> suggestions = SuggestFileNames(report.fileName);
     std::string message = "The installer never loads this file: no language tag selects the name " + report.fileName;
-    message += suggestions.empty() ? "; name it after one of Parlune's language files (languages.md in its Docs folder)."
+    message += suggestions.empty() ? "; name it after its language tag in lower case (languages.md in its Docs folder)."
                                    : "; rename it to " + JoinNames(suggestions) + ".";
     report.problems.insert(report.problems.begin(), {Severity::Error, "file-name", 1, 1, message});
 }
@@ -131,6 +131,34 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
     }
 }
 
+// The NSIS id $LANGUAGE takes when a file loads: its own NsisLanguageId, else
+// its language's.
+std::string EffectiveId(const FileReport& file) {
+    const std::string& own = file.nsisLanguageId;
+    const bool digits = !own.empty() && own.find_first_not_of("0123456789") == std::string::npos;
+    return digits ? own : file.tagLanguage.nsisId;
+}
+
+// Two files that set one id: NSIS reads the id back (remembered, /LANG=) as
+// only one of them. The code table's own files share ids by design (en and
+// en-gb take 1033), so a pair counts when a file beyond it is one of them.
+void CheckSharedIds(FolderReport& report) {
+    for (std::size_t i = 0; i < report.files.size(); ++i) {
+        FileReport& later = report.files[i];
+        if (later.baseName.empty() || EffectiveId(later).empty()) continue;
+        for (std::size_t k = 0; k < i; ++k) {
+            const FileReport& earlier = report.files[k];
+            if (earlier.baseName.empty() || EffectiveId(earlier) != EffectiveId(later)) continue;
+            if (!earlier.beyondTable && !later.beyondTable) continue;
+            later.problems.push_back({Severity::Warning, "shared-id", 1, 1,
+                                      later.fileName + " and " + earlier.fileName + " both set $LANGUAGE to " +
+                                          EffectiveId(later) + ", and an id remembered or given as /LANG= reads "
+                                          "back as only one of them; give one its own NsisLanguageId."});
+            break;
+        }
+    }
+}
+
 }  // namespace
 
 FolderReport CheckFolder(const std::string& utf8Folder, int stringSize, const std::vector<std::string>* declared) {
@@ -159,7 +187,18 @@ FolderReport CheckFolder(const std::string& utf8Folder, int stringSize, const st
         FileReport file;
         file.fileName = path.filename().u8string();
         file.baseName = LoadableBaseName(file.fileName);
-        file.language = LanguageName(file.baseName);
+        if (file.baseName.empty()) {
+            const std::string tag = TagOfFileName(file.fileName);
+            if (IsTagBeyondTable(tag)) {
+                file.baseName = tag;
+                file.beyondTable = true;
+            }
+        }
+        if (!file.baseName.empty()) {
+            file.tagLanguage = LanguageOfTag(file.baseName);
+            file.language = file.tagLanguage.englishName;
+            file.selectedBy = SelectingTags(file.baseName);
+        }
         std::string bytes, reason;
         if (ReadWholeFile(path.u8string(), bytes, reason)) {
             checks.push_back(CheckLanguageFile(bytes, stringSize));
@@ -177,9 +216,11 @@ FolderReport CheckFolder(const std::string& utf8Folder, int stringSize, const st
             if (key.foldedName == "nsislanguageid" && file.nsisLanguageId.empty()) file.nsisLanguageId = key.text;
             if (key.foldedName == "languagename" && file.languageName.empty()) file.languageName = key.text;
         }
+        if (file.beyondTable && file.language.empty()) file.language = file.languageName;
         CheckFileName(file);
         report.files.push_back(std::move(file));
     }
+    CheckSharedIds(report);
     for (std::size_t i = 0; i < report.files.size(); ++i) {
         if (report.files[i].baseName == "en") english = &checks[i];
     }

@@ -6,12 +6,16 @@
 #include <vector>
 
 #include "language_file_check.h"
+#include "language_names.h"
 #include "problem.h"
 
 struct FileReport {
     std::string fileName;
     std::string baseName;  // empty when the installer never loads the file
+    bool beyondTable = false;  // named by its own tag, which the plug-in's code table lacks
     std::string language;
+    TagLanguage tagLanguage;     // what the tables know of its tag
+    std::string selectedBy;      // the tags that load it: "de, de-*"
     std::size_t texts = 0;       // keys the installer finds a text for
     std::size_t translated = 0;    // of them, keys that en.json has too, with a text of their own
     std::size_t untranslated = 0;  // keys whose text is en.json's, word for word

@@ -34,13 +34,23 @@ std::string Fact(const std::string& name, const std::string& value) {
 
 }  // namespace
 
+// The code table's files take the table's id and name where the file gives
+// none, which Parlune.nsh has already; a file beyond it takes what the
+// tables know of its tag, and its NSIS language too.
 std::string MakensisDefines(const FolderReport& report) {
-    std::string facts;
+    std::string facts, beyond = "|";
     for (const FileReport& file : report.files) {
         if (file.baseName.empty()) continue;
-        const std::string& id = file.nsisLanguageId;
-        facts += Fact("_PARLUNE_FACT_ID_" + file.baseName, AllDigits(id) ? id : "");
-        facts += Fact("_PARLUNE_FACT_NAME_" + file.baseName, NsisQuoted(file.languageName));
+        std::string id = AllDigits(file.nsisLanguageId) ? file.nsisLanguageId : "";
+        std::string name = file.languageName;
+        if (file.beyondTable) {
+            beyond += file.baseName + "|";
+            if (id.empty()) id = file.tagLanguage.nsisId;
+            if (name.empty()) name = file.tagLanguage.ownName.empty() ? file.baseName : file.tagLanguage.ownName;
+            facts += Fact("_PARLUNE_FACT_NSIS_" + file.baseName, file.tagLanguage.nsisLanguage);
+        }
+        facts += Fact("_PARLUNE_FACT_ID_" + file.baseName, id);
+        facts += Fact("_PARLUNE_FACT_NAME_" + file.baseName, NsisQuoted(name));
     }
-    return facts;
+    return facts + Fact("_PARLUNE_FACT_BEYOND", beyond);
 }

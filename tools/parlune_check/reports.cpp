@@ -31,7 +31,8 @@ std::string TextReport(const FolderReport& report) {
     }
     for (const FileReport& file : report.files) {
         out += Padded(file.fileName, 14) + Padded(file.language.empty() ? "(not loaded)" : file.language, 26) +
-               Counted(file.texts, "key") + ", " + Share(file, report.englishTexts) + "\n";
+               Counted(file.texts, "key") + ", " + Share(file, report.englishTexts) +
+               (file.selectedBy.empty() ? "" : "; tags " + file.selectedBy) + "\n";
         for (const Problem& problem : file.problems) {
             out += "  " + file.fileName + ":" + std::to_string(problem.line) + ":" + std::to_string(problem.column) +
                    ": " + SeverityName(problem.severity) + ": " + problem.message + "\n";
@@ -54,6 +55,7 @@ std::string JsonReport(const FolderReport& report) {
         const FileReport& file = report.files[i];
         out += std::string(i > 0 ? "," : "") + "\n    {\"file\": " + JsonQuoted(file.fileName) +
                ", \"baseName\": " + JsonQuoted(file.baseName) + ", \"language\": " + JsonQuoted(file.language) +
+               ", \"tags\": " + JsonQuoted(file.selectedBy) +
                ", \"keys\": " + std::to_string(file.texts) + ", \"translated\": " + std::to_string(file.translated) +
                ", \"untranslated\": " + std::to_string(file.untranslated) +
                ", \"problems\": [";

@@ -8,6 +8,7 @@
 #include "language/language_code_table.h"
 #include "language/language_files.h"
 #include "language/read_file_text.h"
+#include "ascii_case.h"
 #include "language_names.h"
 #include "platform/platform.h"
 #include "std_interop.h"
@@ -25,22 +26,33 @@ std::string ResolveReport(const std::u16string& givenTag, const std::string& utf
 
     const std::string prefix = DirectoryPrefix(FromUtf8(utf8Folder));
     std::string loaded;
-    out += "Candidates, most specific first:\n";
-    for (const std::u16string& code : CandidateCodes(tag)) {
-        const std::string baseName = MapLanguageCode(ToUtf8(code));
-        std::string line = "  " + ToUtf8(code);
-        line.resize(std::max<std::size_t>(line.size(), 18), ' ');
-        if (baseName.empty()) {
-            out += line + "no language file for this code\n";
-            continue;
-        }
+    // One line per file a candidate names: the table's file for the code, and
+    // where the folder lacks it, the file named by the code itself.
+    const auto fileLine = [&](const std::string& code, const std::string& baseName, const char* how) {
         const std::string fileName = baseName + ".json";
         const bool hasText = !ReadFileText(prefix + fileName).empty();
         const bool exists = std::filesystem::exists(std::filesystem::u8path(prefix + fileName));
+        std::string line = "  " + code;
+        line.resize(std::max<std::size_t>(line.size(), 18), ' ');
         line += fileName;
         line.resize(std::max<std::size_t>(line.size(), 34), ' ');
-        out += line + (hasText ? "present" : exists ? "empty: skipped" : "missing") + "\n";
-        if (hasText && loaded.empty()) loaded = fileName + " (" + LanguageName(baseName) + ")";
+        out += line + (hasText ? "present" : exists ? "empty: skipped" : "missing") + how + "\n";
+        if (hasText && loaded.empty()) loaded = fileName + " (" + LanguageOfTag(baseName).englishName + ")";
+        return hasText;
+    };
+    out += "Candidates, most specific first; the first file present wins:\n";
+    for (const std::u16string& wide : CandidateCodes(tag)) {
+        const std::string code = ToUtf8(wide);
+        const std::string baseName = MapLanguageCode(code);
+        if (!baseName.empty() && fileLine(code, baseName, "")) continue;
+        const std::string own = AsciiLower(code);
+        if (IsTagBeyondTable(own)) {
+            fileLine(code, own, " (named by the tag itself)");
+        } else if (baseName.empty()) {
+            std::string line = "  " + code;
+            line.resize(std::max<std::size_t>(line.size(), 18), ' ');
+            out += line + "no language file for this code\n";
+        }
     }
     const bool hasBase = !ReadBaseText(prefix).empty();
     out += "The installer loads: " + (loaded.empty() ? std::string("no language file (the handle is 0)") : loaded);

@@ -47,7 +47,9 @@ public:
                 language.shown == "0" ? "language 0 is whichever the script loaded last; write its ${LANG_...} name"
                 : language.shown.find("${") != std::string::npos
                     ? "the language " + language.shown + " is filled in by makensis alone; let makensis read the script"
-                    : "no Parlune language file stands for " + language.shown;
+                    : "no language tag is known for " + language.shown +
+                          " (NSIS ships no such language); copy them by hand into a file named by the language's "
+                          "tag in lower case";
             result_.skipped.push_back({language.script, language.line, Counted(language.texts, "text") + " skipped: " + why});
         }
         LayOutFiles();
