@@ -18,7 +18,7 @@ packages=(
   nsis wine wine64 wine32:i386 qemu-user-static xvfb xauth xdotool locales
 )
 locales=("ja_JP.UTF-8 UTF-8" "en_GB.UTF-8 UTF-8" "fr_CA.UTF-8 UTF-8" "sr_RS@latin UTF-8"
-         "de_DE.UTF-8 UTF-8" "en_US.UTF-8 UTF-8")
+         "de_DE.UTF-8 UTF-8" "en_US.UTF-8 UTF-8" "cy_GB.UTF-8 UTF-8")
 
 # 32-bit Wine comes from the i386 architecture.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -22,6 +22,11 @@
   !endif
 !macroend
 
+!macro _ParluneDialogBeyondRow TAG
+  Push "${TAG}"
+  Push "${_PARLUNE_NAME_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}}"
+!macroend
+
 ; KEY's text from the loaded file on the stack, else DEFAULT.
 !macro _ParluneDialogText KEY DEFAULT
   Push "${KEY}"
@@ -49,13 +54,15 @@
     ${CallArtificialFunction} _ParluneSelectPacked_
     ${IfThen} $Parlune.Loaded == "" ${|} StrCpy $Parlune.Loaded "en" ${|}
     ${CallArtificialFunction} _ParluneExitCall_
-    Push $Parlune.Loaded
-    Push "${FOLDER}"
+    !insertmacro _ParlunePushLoad $Parlune.Loaded "${FOLDER}"
     ${CallArtificialFunction} _ParluneInitCall_
     Pop $Parlune.Part
     Push "<parlune>"  ; below LangDLL's arguments, in case it cannot show itself
     Push ""  ; ends LangDLL's list
     !insertmacro _ParluneLanguageRows _ParluneDialogRow
+    !ifdef _PARLUNE_BEYOND_${_PARLUNE_SET_${_PARLUNE_SIDE}}
+      !insertmacro _ParluneEach "${_PARLUNE_BEYOND_${_PARLUNE_SET_${_PARLUNE_SIDE}}}" _ParluneDialogBeyondRow
+    !endif
     Push "A"
     !insertmacro _ParluneDialogText LanguageDialogText "${PARLUNE_LANGDLL_INFO}"
     !insertmacro _ParluneDialogText LanguageDialogTitle "${PARLUNE_LANGDLL_WINDOWTITLE}"

@@ -148,9 +148,11 @@
   ${CallArtificialFunction} ${SELECT}
   ${IfThen} $Parlune.LoadedId != "" ${|} StrCpy $LANGUAGE $Parlune.LoadedId ${|}
   ${CallArtificialFunction} _ParluneExitCall_
-  Push $Parlune.Language
-  Push $Parlune.Folder
+  !insertmacro _ParlunePushLoad $Parlune.Language $Parlune.Folder
   ${CallArtificialFunction} _ParluneInitCall_
+  !if ${SELECT} == _ParluneSelectInFolder_
+    ${CallArtificialFunction} _ParluneInitOwn_
+  !endif
 !macroend
 
 ; Tag and folder on the stack, the handle back.
@@ -179,6 +181,7 @@
   !if ${_PARLUNE_PACKED} = 1
     ${CallArtificialFunction} _ParluneLoadPacked_
   !else
+    !define /ifndef _PARLUNE_IN_FOLDER_${_PARLUNE_SIDE}
     ${CallArtificialFunction} _ParluneLoadInFolder_
   !endif
   Pop ${HANDLE}

@@ -12,16 +12,18 @@
 ; has used the plug-in.
 !macro _ParluneReload_
   !insertmacro _ParluneStateVars
+  !insertmacro _ParluneBeyondVars
   !insertmacro _ParluneVar Parlune.Part
   ${CallArtificialFunction} _ParluneExitCall_
   ${If} $Parlune.Folder != ""
     ${If} $Parlune.Loaded == ""
       Push "-"  ; a tag of no file: en.json alone
     ${Else}
-      Push $Parlune.Loaded
+      Push "$Parlune.Own$Parlune.Loaded"
     ${EndIf}
-    Push $Parlune.Folder
+    Push "$Parlune.Folder$Parlune.Own"
     ${CallArtificialFunction} _ParluneInitCall_
+    ${CallArtificialFunction} _ParluneInitOwn_
     Pop $Parlune.Part  ; the handle, which the script has already
   ${EndIf}
 !macroend

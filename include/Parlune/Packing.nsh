@@ -40,21 +40,25 @@
 !define _PARLUNE_READ_FOLDERS "|"
 
 ; Runs the checker over SOURCE_FOLDER and takes the files' ids and names
-; from the defines it writes.
-!macro _ParluneRunChecker SOURCE_FOLDER
+; from the defines it writes. MODE "facts" asks for these alone.
+!macro _ParluneRunChecker SOURCE_FOLDER MODE
   !tempfile _PARLUNE_FACTS
   !define _PARLUNE_CHECK_RUN '--facts "${_PARLUNE_FACTS}"'
-  !ifdef PARLUNE_CHECK_OFF
+  !if "${MODE}" == facts
+    !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --quiet'
+  !else ifdef PARLUNE_CHECK_OFF
     !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --quiet'
   !else ifdef PARLUNE_CHECK_STRICT
     !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --strict'
   !endif
+  !if "${_PARLUNE_TEXT_LIST}${MODE}" != "facts"
   !if "${_PARLUNE_TEXT_LIST}" != ""
     !tempfile _PARLUNE_DECLARED
     !searchreplace _PARLUNE_DECLARED_LINES "${_PARLUNE_TEXT_LIST}" "|" "$\n"
     !appendfile "${_PARLUNE_DECLARED}" "${_PARLUNE_DECLARED_LINES}$\n"
     !undef _PARLUNE_DECLARED_LINES
     !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --declared "${_PARLUNE_DECLARED}"'
+  !endif
   !endif
   ; !execute starts the checker itself on Windows (no cmd.exe to take quotes
   ; off) and through the shell elsewhere: the same command line for both.
@@ -87,11 +91,14 @@
   !if "${_PARLUNE_UNSEEN}" == "${_PARLUNE_READ_FOLDERS}"
     !define /redef _PARLUNE_READ_FOLDERS "${_PARLUNE_READ_FOLDERS}${SOURCE_FOLDER}|"
     !if /FileExists "${PARLUNE_CHECKER}"
-      !insertmacro _ParluneRunChecker "${SOURCE_FOLDER}"
+      !insertmacro _ParluneRunChecker "${SOURCE_FOLDER}" check
     !else ifdef PARLUNE_CHECK_STRICT | PARLUNE_CHECK
       !error "Parlune: no checker at ${PARLUNE_CHECKER}, and the script asks for its verdict (PARLUNE_CHECK_STRICT); unpack the whole Parlune package (its Bin folder beside Include), or define PARLUNE_CHECKER"
     !else
-      !warning "Parlune: ${SOURCE_FOLDER} is not checked: no parlune-check at ${PARLUNE_CHECKER}, so nothing reads the files while compiling: the installer gives them the language table's NSIS ids and names, not their own NsisLanguageId and LanguageName, and a broken file loads as one without texts. Unpack the package's Bin folder beside Include, or define PARLUNE_CHECKER."
+      !warning "Parlune: ${SOURCE_FOLDER} is not checked: no parlune-check at ${PARLUNE_CHECKER}, so nothing reads the files while compiling: the installer gives them the language table's NSIS ids and names, not their own NsisLanguageId and LanguageName, a file named by a tag beyond the table (cy.json) is no language of it, and a broken file loads as one without texts. Unpack the package's Bin folder beside Include, or define PARLUNE_CHECKER."
+      !ifdef _PARLUNE_FACT_BEYOND
+        !undef _PARLUNE_FACT_BEYOND
+      !endif
     !endif
   !endif
   !undef _PARLUNE_UNSEEN
@@ -160,6 +167,18 @@
     !define /ifndef _PARLUNE_NSIS_${_PARLUNE_SET}_${NSIS}
     !insertmacro _ParluneMapId "${_PARLUNE_ROW_ID}" ${TAG}
     !define /redef _PARLUNE_ROW_TEXT ""
+    ; the tags that select the file, for the rule that weighs it against
+    ; files beyond the table: "-" in a packed set, where the plug-in has
+    ; picked it, the file's tag in the whole table's
+    !if "${_PARLUNE_ROW_KIND}" == row
+      !searchreplace _PARLUNE_ROW_CODES "${CODES}" " " `":"${TAG}","=`
+      !appendfile /CHARSET=UTF8 "${_PARLUNE_SET_MAP}" `,"=${_PARLUNE_ROW_CODES}":"${TAG}"`
+    !else if "${_PARLUNE_ROW_KIND}" == file
+    !if "${_PARLUNE_SET_BEYOND}" != ""
+      !searchreplace _PARLUNE_ROW_CODES "${CODES}" " " `":"-","=`
+      !appendfile /CHARSET=UTF8 "${_PARLUNE_SET_MAP}" `,"=${_PARLUNE_ROW_CODES}":"-"`
+    !endif
+    !endif
     !if "${_PARLUNE_ROW_KIND}" == file
       ; the file's own id and name where the reading found them
       !ifdef _PARLUNE_FACT_ID_${TAG}
@@ -192,6 +211,19 @@
   !endif
 !macroend
 
+; A file beyond the code table, named by its own tag: the map takes the tag
+; itself ("=cy":"cy"), its id (":cy") and the id as a tag ("=1106", the
+; user's language as NSIS found it), and the id back to the tag.
+!macro _ParluneSetBeyond TAG
+  !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${_PARLUNE_FACT_NAME_${TAG}}"
+  !define /redef /math _PARLUNE_FILES_${_PARLUNE_SET} ${_PARLUNE_FILES_${_PARLUNE_SET}} + 1
+  !appendfile /CHARSET=UTF8 "${_PARLUNE_SET_MAP}" `,"=${TAG}":"${TAG}"`
+  !ifdef _PARLUNE_FACT_ID_${TAG}
+    !appendfile "${_PARLUNE_SET_MAP}" `,":${TAG}":"${_PARLUNE_FACT_ID_${TAG}}","=${_PARLUNE_FACT_ID_${TAG}}":"${TAG}"`
+    !insertmacro _ParluneMapId "${_PARLUNE_FACT_ID_${TAG}}" ${TAG}
+  !endif
+!macroend
+
 !macro _ParluneSetOtherIds TAG NAME IDS NSIS CODES
   !ifdef _PARLUNE_ROW_${_PARLUNE_SET}_${TAG}
     !insertmacro _ParluneRowIds "${IDS}"
@@ -207,11 +239,19 @@
   !define /redef _PARLUNE_SET ${SET}
   !define /redef _PARLUNE_SET_SOURCE "${SOURCE}"
   !define _PARLUNE_FILES_${SET} 0
+  !define /redef _PARLUNE_SET_BEYOND ""
+  !if "${SOURCE}" != ""
+  !ifdef _PARLUNE_FACT_BEYOND
+    !define /redef _PARLUNE_SET_BEYOND "${_PARLUNE_FACT_BEYOND}"
+    !define _PARLUNE_BEYOND_${SET} "${_PARLUNE_FACT_BEYOND}"
+  !endif
+  !endif
   SetOutPath "${FOLDER}"
   !tempfile _PARLUNE_SET_MAP
   !appendfile "${_PARLUNE_SET_MAP}" `{"ParluneMap":""`
   !insertmacro _ParluneLanguageRows _ParluneSetRow
   !insertmacro _ParluneLanguageRows _ParluneSetOtherIds
+  !insertmacro _ParluneEach "${_PARLUNE_SET_BEYOND}" _ParluneSetBeyond
   !appendfile "${_PARLUNE_SET_MAP}" `}`
   File "/oname=en.json" "${_PARLUNE_SET_MAP}"
   !delfile "${_PARLUNE_SET_MAP}"

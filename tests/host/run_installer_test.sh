@@ -3,7 +3,7 @@
 # runs it under Wine and compares what the plug-in answered with the expected
 # texts.
 #
-#   run_installer_test.sh silent|macros|pieces|gui|authoring|dialog x86|x64 PLUGIN_DIR WORK_DIR PREFIX_ROOT [LOCALE=NO_TAG_GREETING ...]
+#   run_installer_test.sh silent|macros|pieces|beyond|gui|authoring|dialog x86|x64 PLUGIN_DIR WORK_DIR PREFIX_ROOT [LOCALE=NO_TAG_GREETING ...]
 #
 # The silent installer runs once per LOCALE, with Wine's LANG set to it; the
 # expected no-tag greeting is the text after "=". The macros installer runs
@@ -11,7 +11,10 @@
 # its language files unpacked; the GUI installer runs once under Xvfb. The
 # authoring installer runs a sequence of silent installs and an uninstall that
 # share one remembered language (on x86 only its last run); the dialog build
-# of it shows the language dialog under Xvfb, answered by key presses.
+# of it shows the language dialog under Xvfb, answered by key presses. The
+# beyond installer loads files beyond the code table, tag after tag in one
+# run, then (x64) once per /LANG= and remembered, and its uninstaller; it
+# needs the checker, named by PARLUNE_CHECKER in the environment.
 set -euo pipefail
 
 kind=$1 target=$2 plugin_dir=$(realpath "$3") work=$4 prefix_root=$5
@@ -49,6 +52,10 @@ script=$kind defines=()
 if [ "$kind" = dialog ]; then script=authoring defines=(-DGUI); fi
 # The installer packs its language files from its own folder.
 cp "$here/$script.nsi" "$work/"
+if [ "$kind" = beyond ]; then
+  cp -r "$here/languages/beyond" "$work/"
+  defines=(-DPARLUNE_CHECKER="${PARLUNE_CHECKER:?the beyond installer needs PARLUNE_CHECKER}")
+fi
 makensis -V2 -INPUTCHARSET UTF8 "-X!addincludedir $here/../../include" -DTARGET="$nsis_target" \
   -DPLUGINDIR="$plugin_dir" -DOUTFILE="$exe" "${defines[@]}" "$work/$script.nsi"
 
@@ -157,6 +164,21 @@ elif [ "$kind" = pieces ]; then
   LANG=ja_JP.UTF-8 run_wine "$wine_loader" "$exe" /S /LANG=1031 || status=1
   LANG=ja_JP.UTF-8 run_wine "$wine_loader" "$work/installed/uninstall.exe" /S "_?=Z:$(tr / '\\' <<<"$work/installed")" || status=1
   compare "$work/results.txt" "$here/pieces.expected" || status=1
+elif [ "$kind" = beyond ]; then
+  rm -f "$work/results.txt"
+  "$wine_loader" reg delete 'HKCU\Software\Parlune beyond test' /f >/dev/null 2>&1 || true
+  # the user's language as NSIS finds it (Welsh), then tag after tag
+  LANG=cy_GB.UTF-8 run_wine "$wine_loader" "$exe" /S /RUN=each || status=1
+  cp "$here/beyond-each.expected" "$work/expected.txt"
+  if [ "$target" = x64 ]; then
+    "$wine_loader" reg delete 'HKCU\Software\Parlune beyond test' /f >/dev/null 2>&1 || true
+    for lang in cy eu haw de-AT de 1106 ""; do
+      LANG=en_US.UTF-8 run_wine "$wine_loader" "$exe" /S ${lang:+/LANG=$lang} || status=1
+    done
+    LANG=en_US.UTF-8 run_wine "$wine_loader" "$work/installed/uninstall.exe" /S "_?=Z:$(tr / '\\' <<<"$work/installed")" || status=1
+    cat "$here/beyond.expected" >> "$work/expected.txt"
+  fi
+  compare "$work/results.txt" "$work/expected.txt" || status=1
 elif [ "$kind" = macros ]; then
   rm -f "$work/results.txt"
   LANG=en_US.UTF-8 run_wine "$wine_loader" "$exe" /S || status=1

@@ -38,13 +38,13 @@ std::string Fact(const std::string& name, const std::string& value) {
 // none, which Parlune.nsh has already; a file beyond it takes what the
 // tables know of its tag, and its NSIS language too.
 std::string MakensisDefines(const FolderReport& report) {
-    std::string facts, beyond = "|";
+    std::string facts, beyond;
     for (const FileReport& file : report.files) {
         if (file.baseName.empty()) continue;
         std::string id = AllDigits(file.nsisLanguageId) ? file.nsisLanguageId : "";
         std::string name = file.languageName;
         if (file.beyondTable) {
-            beyond += file.baseName + "|";
+            beyond += "|" + file.baseName;
             if (id.empty()) id = file.tagLanguage.nsisId;
             if (name.empty()) name = file.tagLanguage.ownName.empty() ? file.baseName : file.tagLanguage.ownName;
             facts += Fact("_PARLUNE_FACT_NSIS_" + file.baseName, file.tagLanguage.nsisLanguage);
