@@ -46,6 +46,8 @@ Function .onInit
   !insertmacro LoadCase "load fil-PH" "$EXEDIR\pieces" "fil-PH"
   !insertmacro LoadCase "load fr-CA" "$EXEDIR\pieces" "fr-CA"
   !insertmacro LoadCase "load xx" "$EXEDIR\pieces" "xx"
+  ; a file beyond the code table, found by the tag before its "-"
+  !insertmacro LoadCase "load cy-GB" "$EXEDIR\pieces" "cy-GB"
   ; the plug-in's own call with the pieces around it
   ${ParluneChooseLanguage} $0
   ${ParluneInit} "$EXEDIR\pieces" $0 $1
