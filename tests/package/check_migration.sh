@@ -22,10 +22,20 @@ cp -r "$here/migration" "$work/tally-more"
 sed 's/"NsisLanguageId": "1033"/"NsisLanguageId": "1124", "LanguageName": "Wikang Filipino"/' \
   "$here/migration/languages/en.json" > "$work/tally-more/languages/fil.json"
 
-# The budgets: a further language file and a further declared text, and the
-# whole installer against the LangString original (the README's "Moving from
+# Files beyond the language table (Welsh, then Basque too), whose rule runs
+# in the installer once there is one.
+for beyond in cy eu; do
+  mkdir -p "$work/tally-$beyond"
+  cp -r "$here/migration/." "$work/tally-$beyond/"
+  sed 's/"NsisLanguageId": "1031",//' "$here/migration/languages/de.json" > "$work/tally-$beyond/languages/cy.json"
+done
+cp "$work/tally-cy/languages/cy.json" "$work/tally-eu/languages/eu.json"
+
+# The budgets: a further language file and a further declared text, the
+# first and each further file beyond the language table, and the whole
+# installer against the LangString original (the README's "Moving from
 # LangString" gives the measured table).
-per_file=8 per_text=3 max_size_growth=20000
+per_file=8 per_text=3 first_beyond=40 per_beyond=8 max_size_growth=20000
 
 # counts SCRIPT TARGET [makensis options]: "install uninstall size"
 counts() {
@@ -50,11 +60,17 @@ for target in x64 x86; do
   read -r pi pu ps <<<"$(counts "$work/tally/Tally.nsi" $nsis_target)"
   read -r fi fu _ <<<"$(counts "$work/tally-more/Tally.nsi" $nsis_target -DPARLUNE_NO_CHECK)"
   read -r ti tu _ <<<"$(counts "$work/tally/Tally.nsi" $nsis_target -DPARLUNE_NO_CHECK -DEXTRA_TEXT)"
+  read -r bi bu _ <<<"$(counts "$work/tally-cy/Tally.nsi" $nsis_target -DPARLUNE_NO_CHECK)"
+  read -r ei eu _ <<<"$(counts "$work/tally-eu/Tally.nsi" $nsis_target -DPARLUNE_NO_CHECK)"
   printf '%-6s %-22s %12s %12s %10s\n' $target "LangString original" "$oi" "$ou" "$os"
   printf '%-6s %-22s %12s %12s %10s\n' $target "Parlune" "$pi ($(awk "BEGIN{printf \"%.2f\", $pi/$oi}")x)" \
     "$pu ($(awk "BEGIN{printf \"%.2f\", $pu/$ou}")x)" "$ps (+$((ps - os)))"
   printf '%-6s %-22s %12s %12s\n' $target "a further file" "+$((fi - pi))" "+$((fu - pu))"
   printf '%-6s %-22s %12s %12s\n' $target "a further text" "+$((ti - pi))" "+$((tu - pu))"
+  printf '%-6s %-22s %12s %12s\n' $target "cy.json, beyond" "+$((bi - pi))" "+$((bu - pu))"
+  printf '%-6s %-22s %12s %12s\n' $target "eu.json, further" "+$((ei - bi))" "+$((eu - bu))"
+  [ $((bi - pi)) -le $first_beyond ] && [ $((bu - pu)) -le $first_beyond ] || fail "$target: the first file beyond the table costs more than $first_beyond instructions"
+  [ $((ei - bi)) -le $per_beyond ] && [ $((eu - bu)) -le $per_beyond ] || fail "$target: a further file beyond the table costs more than $per_beyond instructions"
   [ $((fi - pi)) -le $per_file ] && [ $((fu - pu)) -le $per_file ] || fail "$target: a further file costs more than $per_file instructions"
   [ $((ti - pi)) -le $per_text ] && [ $((tu - pu)) -le $per_text ] || fail "$target: a further text costs more than $per_text instructions"
   [ $((pi * 2)) -le $((oi * 3)) ] || fail "$target: the installer has $pi instructions, more than 1.5 x $oi"

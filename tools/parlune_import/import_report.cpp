@@ -8,6 +8,17 @@
 #include "language_names.h"
 #include "report_text.h"
 
+namespace {
+
+// A file in the folder the user named, written with that folder's own
+// separator: "Z:\\imp\\en.json" from Windows, "imp/en.json" elsewhere.
+std::string InFolder(const std::string& folder, const std::string& name) {
+    const bool backslashes = folder.find('\\') != std::string::npos && folder.find('/') == std::string::npos;
+    return folder + (backslashes ? "\\" : "/") + name;
+}
+
+}  // namespace
+
 std::string ImportReport(const LanguageImport& result, const std::string& outFolder, bool written,
                          const std::string& reading) {
     std::string out = reading.empty() ? std::string() : reading + "\n\n";
@@ -23,7 +34,7 @@ std::string ImportReport(const LanguageImport& result, const std::string& outFol
     for (const ImportedFile& file : result.files) {
         std::size_t covered = 0;
         for (const auto& text : file.texts) covered += englishKeys.count(AsciiLower(text.first));
-        out += (written ? "Wrote " : "Found ") + Padded(outFolder + "/" + file.tag + ".json", outFolder.size() + 14) +
+        out += (written ? "Wrote " : "Found ") + Padded(InFolder(outFolder, file.tag + ".json"), outFolder.size() + 14) +
                Padded(LanguageName(file.tag), 26) + Counted(file.keys, "key");
         if (file.tag != "en" && !englishKeys.empty()) {
             out += ", " + std::to_string(covered * 100 / englishKeys.size()) + "% of en.json";
@@ -36,7 +47,7 @@ std::string ImportReport(const LanguageImport& result, const std::string& outFol
     }
     if (!result.overrides.empty()) {
         out += "\n" + Counted(result.overrides.size(), "override") + " of NSIS's own texts, which no language file "
-               "can hold: " + (written ? "written to " : "for ") + outFolder + "/" + kOverridesInclude +
+               "can hold: " + (written ? "written to " : "for ") + InFolder(outFolder, kOverridesInclude) +
                "; !include it after the languages are loaded:\n";
         // One line per name, where the scripts first set it.
         std::vector<std::pair<const NsisTextOverride*, std::size_t>> names;

@@ -1,5 +1,8 @@
 #include "script_reading.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -104,6 +107,27 @@ bool Preprocess(const ScriptReader& reader, const std::string& path, const std::
     return true;
 }
 
+// A path that makensis printed, as this program opens it: a Windows makensis
+// run under Wine elsewhere prints its drives, Z: being "/" and the others
+// the prefix's dosdevices.
+std::string LocalPath(const std::string& printed) {
+#ifdef _WIN32
+    return printed;
+#else
+    const bool drive = printed.size() >= 3 && std::isalpha(static_cast<unsigned char>(printed[0])) &&
+                       printed[1] == ':' && (printed[2] == '\\' || printed[2] == '/');
+    if (!drive) return printed;
+    std::string rest = printed.substr(2);
+    std::replace(rest.begin(), rest.end(), '\\', '/');
+    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(printed[0])));
+    if (letter == 'z') return rest;
+    const char* prefix = std::getenv("WINEPREFIX");
+    const char* home = std::getenv("HOME");
+    const std::string root = prefix != nullptr ? prefix : std::string(home != nullptr ? home : "") + "/.wine";
+    return root + "/dosdevices/" + letter + ":" + rest;
+#endif
+}
+
 }  // namespace
 
 std::string ScriptReader::Description() const {
@@ -137,8 +161,11 @@ bool ChooseReader(const std::string& named, bool off, int codePage, ScriptReader
     if (!folder.Written() || !Preprocess(reader, folder.Path(), "", output, ignored)) return true;
     const std::size_t open = output.find('"'), close = output.rfind('"');
     if (open == std::string::npos || close <= open) return true;
-    const std::string englishPath = output.substr(open + 1, close - open - 1) + "/Contrib/Language files/English.nsh";
-    if (!ReadWholeFile(englishPath, english, ignored)) return true;
+    // NSISDIR in makensis's own form, joined the way it writes paths
+    const std::string nsisDir = output.substr(open + 1, close - open - 1);
+    const char separator = nsisDir.find('\\') != std::string::npos ? '\\' : '/';
+    std::string englishPath = nsisDir + separator + "Contrib" + separator + "Language files" + separator + "English.nsh";
+    if (!ReadWholeFile(LocalPath(englishPath), english, ignored)) return true;
     TemporaryScript names(LangFileWrapper(englishPath, english));
     if (names.Written() && Preprocess(reader, names.Path(), "", output, ignored)) {
         for (const LangStringLine& line : ReadLangStrings(output, ScriptForm::Preprocessed).langStrings) {
