@@ -37,7 +37,8 @@ struct UnknownLanguage {
 // as one file per language.
 class LangStringCollector {
 public:
-    explicit LangStringCollector(const std::vector<ScriptSource>& scripts) : scripts_(scripts) {}
+    LangStringCollector(const std::vector<ScriptSource>& scripts, const ScriptDefines& defines)
+        : scripts_(scripts), defines_(defines) {}
 
     LanguageImport Import() {
         for (std::size_t index = 0; index < scripts_.size(); ++index) Read(index);
@@ -222,8 +223,8 @@ const ImportedFile* LanguageImport::English() const {
     return !files.empty() && files.front().tag == "en" ? &files.front() : nullptr;
 }
 
-LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts) {
-    return LangStringCollector(scripts).Import();
+LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts, const ScriptDefines& defines) {
+    return LangStringCollector(scripts, defines).Import();
 }
 
 std::string OverridesIncludeText(const std::vector<NsisTextOverride>& overrides) {

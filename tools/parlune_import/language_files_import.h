@@ -70,7 +70,9 @@ struct LanguageImport {
 // defined again for the same language replaces the earlier one, as in the
 // installer NSIS builds; one whose name differs only in letter case from an
 // earlier key is skipped.
-LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts);
+// defines: what the build passes to makensis (-DNAME=VALUE), which the
+// source reader sees before the first file's own.
+LanguageImport ImportLangStrings(const std::vector<ScriptSource>& scripts, const ScriptDefines& defines = {});
 
 // The language file's JSON: UTF-8 without a byte-order mark, the NSIS
 // language id first.

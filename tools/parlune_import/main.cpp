@@ -19,7 +19,8 @@ constexpr int kExitNothingImported = 1;
 constexpr int kExitUsage = 2;
 
 const char kUsage[] =
-    "usage: parlune-import [--makensis PATH | --no-makensis] [--codepage N] --out FOLDER SCRIPT...\n"
+    "usage: parlune-import [--makensis PATH | --no-makensis] [--codepage N] [-DNAME[=VALUE]] [-XCOMMAND]\n"
+    "                      --out FOLDER SCRIPT...\n"
     "\n"
     "Reads the LangStrings (and LangFile.nsh's ${LangFileString} lines) of NSIS\n"
     "scripts and writes FOLDER/en.json from English and one file per language\n"
@@ -36,8 +37,11 @@ const char kUsage[] =
     "  --makensis PATH   the makensis to read with (default: the one on PATH)\n"
     "  --no-makensis     read the files without makensis\n"
     "  --codepage N      the ANSI code page of scripts that are not UTF-8 or\n"
-    "                    UTF-16LE (as makensis's -INPUTCHARSET CPN); without\n"
-    "                    makensis, 1252 only\n"
+    "                    UTF-16LE (as makensis's -INPUTCHARSET CPN); without it,\n"
+    "                    each language's texts in that language's code page\n"
+    "  -DNAME[=VALUE], -XCOMMAND\n"
+    "                    passed to makensis as the build passes them (without\n"
+    "                    makensis, the defines fill ${NAME} too)\n"
     "\n"
     "Exit status: 0 imported, 1 nothing could be imported, 2 bad usage.\n";
 
@@ -66,7 +70,8 @@ int Run(int argc, char** argv) {
     std::string outFolder, makensis;
     bool noMakensis = false;
     int codePage = kNoCodePage;
-    std::vector<std::string> scriptPaths;
+    std::vector<std::string> scriptPaths, makensisOptions;
+    ScriptDefines defines;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--help" || argument == "-h") {
@@ -82,6 +87,13 @@ int Run(int argc, char** argv) {
             else codePage = std::stoi(value);
         } else if (argument == "--no-makensis") {
             noMakensis = true;
+        } else if ((argument.compare(0, 2, "-D") == 0 || argument.compare(0, 2, "-X") == 0) && argument.size() > 2) {
+            makensisOptions.push_back(argument);
+            if (argument[1] == 'D') {
+                const std::size_t equals = argument.find('=');
+                defines[argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2)] =
+                    equals == std::string::npos ? std::string() : argument.substr(equals + 1);
+            }
         } else if (argument.size() > 1 && argument[0] == '-') {
             return Usage("unknown option " + argument);
         } else {
@@ -94,6 +106,7 @@ int Run(int argc, char** argv) {
 
     ScriptReader reader;
     std::string complaint;
+    reader.options = makensisOptions;
     if (!ChooseReader(makensis, noMakensis, codePage, reader, complaint)) return Failure(complaint);
     std::vector<ScriptSource> scripts;
     for (const std::string& path : scriptPaths) {
@@ -102,7 +115,7 @@ int Run(int argc, char** argv) {
         scripts.push_back(std::move(script));
     }
 
-    const LanguageImport result = ImportLangStrings(scripts);
+    const LanguageImport result = ImportLangStrings(scripts, defines);
     if (!result.errors.empty()) {
         std::string errors;
         for (const ImportNote& error : result.errors) errors += "\n  " + ScriptPlace(error.script, error.line) + ": " + error.message;

@@ -90,6 +90,7 @@ bool Preprocess(const ScriptReader& reader, const std::string& path, const std::
                 std::string& output, std::string& complaint) {
     std::vector<std::string> arguments = {"-OUTPUTCHARSET", "UTF8"};
     if (!inputCharset.empty()) arguments.insert(arguments.end(), {"-INPUTCHARSET", inputCharset});
+    arguments.insert(arguments.end(), reader.options.begin(), reader.options.end());
     arguments.insert(arguments.end(), {"-SAFEPPO", path});
     console::ProgramRun run = console::RunProgram(reader.makensis, arguments);
     if (!run.started) {
@@ -208,5 +209,18 @@ bool ReadScript(const ScriptReader& reader, const std::string& path, ScriptSourc
         return Preprocess(reader, wrapper.Path(), "", source.utf8, complaint);
     }
     source.nsisTextNames = reader.nsisTextNames;
-    return Preprocess(reader, absolute, inputCharset, source.utf8, complaint);
+    if (Preprocess(reader, absolute, inputCharset, source.utf8, complaint)) return true;
+    // A fragment of a larger script (it starts with "!insertmacro
+    // MUI_LANGUAGE ...") reads with Modern UI around it; one that needs its
+    // main script's own macros does not.
+    if (complaint.find("macro named") == std::string::npos) return false;
+    const std::string includeCharset = inputCharset.empty() ? std::string() : " /CHARSET=" + inputCharset;
+    TemporaryScript wrapper("Unicode true\n!include MUI2.nsh\n!include" + includeCharset + " \"" + absolute + "\"\n");
+    std::string again;
+    if (wrapper.Written() && Preprocess(reader, wrapper.Path(), "", source.utf8, again)) return true;
+    if (!again.empty()) complaint = again + " (with Modern UI included first)";
+    complaint += "\nIt is a fragment of a larger script, which makensis cannot read alone: name the script that "
+                 "includes it (with the -D and -X options the build passes to makensis), or read it with "
+                 "--no-makensis.";
+    return false;
 }

@@ -5,6 +5,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "language_files_import.h"
 
@@ -12,6 +13,7 @@ struct ScriptReader {
     std::string makensis;  // its path; empty: the own reader
     std::string version;   // "v3.08"
     int codePage = 0;      // --codepage: for files that are not UTF-8 or UTF-16LE
+    std::vector<std::string> options;  // -D and -X, as the build passes them to makensis
     std::set<std::string> nsisTextNames;  // the texts NSIS's own language files define
 
     // One sentence for the report: which reader ran, and what it cannot see.
