@@ -2,6 +2,11 @@
 // which file each language goes to, and the files written from them.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "ansi_texts.h"
 #include "langstring_reader.h"
 #include "language_file_check.h"
 #include "language_files_import.h"
@@ -148,9 +153,11 @@ TEST(ParluneImport, ScriptsAreReadInMakensissEncodingsOnly) {
         {std::string("\xFF\xFEG\0\n\0x\0\x3D\xD8", 10), 0, false, "line 2, character 2 is half of a surrogate pair"},
         {std::string("\xFF\xFEG\0x", 5), 0, false, "half a character"},
         {std::string("\xFE\xFF\0G", 4), 0, false, "UTF-16BE"},
-        {"ok\nGr\xFC\xDF" "e", 0, false, "line 2 is not UTF-8"},
+        {"ok\nGr\xFC" "e", 0, true, "ok\nGr\xEF\x9F\xBC" "e"},  // ANSI: the byte marked, for its language
         {"Gr\xFC\xDF" "e \x80", 1252, true, "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC"},
-        {"Gr\xFC\xDF" "e", 1251, false, "not 1251"},
+        {"\xC4\xEE", 1251, true, "\xD0\x94\xD0\xBE"},
+        {"\x81", 1251, true, "\xD0\x83"},
+        {"\x98", 1251, false, "no text in code page 1251"},
         {std::string("a\nb\0", 4), 0, false, "line 2 holds a zero character"},
     };
     for (const Case& c : cases) {
@@ -159,6 +166,63 @@ TEST(ParluneImport, ScriptsAreReadInMakensissEncodingsOnly) {
         if (c.read) EXPECT_EQ(utf8, c.utf8);
         else EXPECT_NE(complaint.find(c.utf8), std::string::npos) << complaint;
     }
+}
+
+// An ANSI text's bytes decoded in its language's code page, with the ASCII
+// around them (Shift-JIS's second bytes include "\\").
+TEST(ParluneImport, AnsiTextsTakeTheirLanguagesCodePage) {
+    struct Case {
+        std::string bytes;
+        const char* id;
+        bool decoded;
+        const char* utf8;
+    };
+    const Case cases[] = {
+        {"Gr\xFC\xDF" "e \x80", "1031", true, "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC"},
+        {"\xC4\xEE \xF1\xE2", "1049", true, "\xD0\x94\xD0\xBE \xD1\x81\xD0\xB2"},
+        {"\x95\\\x8E\xA6", "1041", true, "\xE8\xA1\xA8\xE7\xA4\xBA"},
+        {"\xFD", "1055", true, "\xC4\xB1"},
+        {"plain", "1067", true, "plain"},
+        {"\xE0", "1067", false, ""},   // Armenian: NSIS names no ANSI code page
+        {"\xE0", "12345", false, ""},  // not NSIS's
+        {"\x81\x20", "1041", false, ""},
+    };
+    for (const Case& c : cases) {
+        const std::string marked = MarkAnsiBytes(c.bytes);
+        EXPECT_EQ(HasAnsiMarks(marked), c.bytes != "plain") << c.id;
+        std::string decoded;
+        EXPECT_EQ(DecodeAnsiMarks(marked, AnsiCodePageOfLanguage(c.id), decoded), c.decoded) << c.id;
+        if (c.decoded) {
+            EXPECT_EQ(decoded, c.utf8) << c.id;
+        }
+    }
+    // Unicode beside the marks stays as it is.
+    std::string mixed;
+    EXPECT_TRUE(DecodeAnsiMarks("\xE2\x82\xAC " + MarkAnsiBytes("\x80"), 1252, mixed));
+    EXPECT_EQ(mixed, "\xE2\x82\xAC \xE2\x82\xAC");
+}
+
+// The code pages are NSIS's own: each .nlf NSIS installs names the same.
+TEST(ParluneImport, AnsiCodePagesAreThoseOfNsissLanguageFiles) {
+    const std::filesystem::path folder = "/usr/share/nsis/Contrib/Language files";
+    if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no NSIS language files here";
+    std::size_t compared = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".nlf") continue;
+        std::ifstream in(entry.path());
+        std::string line, id, codePage;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (line.rfind("# Language ID", 0) == 0) std::getline(in, id);
+            if (line.rfind("# Codepage", 0) == 0) std::getline(in, codePage);
+        }
+        if (!id.empty() && id.back() == '\r') id.pop_back();
+        if (!codePage.empty() && codePage.back() == '\r') codePage.pop_back();
+        const int expected = codePage == "-" ? 1252 : codePage == "1200" ? 0 : std::atoi(codePage.c_str());
+        EXPECT_EQ(AnsiCodePageOfLanguage(id), expected) << entry.path().filename();
+        ++compared;
+    }
+    EXPECT_EQ(compared, 67u);
 }
 
 TEST(ParluneImport, FilesKeepNsissDefinitionsInFirstOrderAndPassTheCheck) {

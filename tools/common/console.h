@@ -25,6 +25,10 @@ struct ProgramRun {
 // Runs program (a path) with arguments, all UTF-8, and waits for it.
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments);
 
+// Bytes of an ANSI code page (1252, 1251, 932 ...) as UTF-8; false when the
+// system has no such code page or the bytes are no text in it.
+bool FromCodePage(const std::string& bytes, int codePage, std::string& utf8);
+
 // Runs a tool's main body: whatever goes wrong, the tool says so under its
 // name and exits with failureStatus; no exception ever ends it.
 inline int RunTool(const char* name, int (*body)(int, char**), int argc, char** argv, int failureStatus) {

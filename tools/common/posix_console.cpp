@@ -1,6 +1,7 @@
 #include "console.h"
 
 #include <fcntl.h>
+#include <iconv.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -28,6 +29,21 @@ std::string ReadAll(int descriptor) {
 }
 
 }  // namespace
+
+bool FromCodePage(const std::string& bytes, int codePage, std::string& utf8) {
+    const iconv_t converter = iconv_open("UTF-8", ("CP" + std::to_string(codePage)).c_str());
+    if (converter == reinterpret_cast<iconv_t>(-1)) return false;
+    std::string in = bytes;
+    std::string out(bytes.size() * 4 + 4, '\0');
+    char* from = in.data();
+    char* to = out.data();
+    std::size_t left = in.size(), room = out.size();
+    const bool converted = iconv(converter, &from, &left, &to, &room) != static_cast<std::size_t>(-1);
+    iconv_close(converter);
+    if (!converted) return false;
+    utf8.assign(out.data(), out.size() - room);
+    return true;
+}
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv) { return std::vector<std::string>(argv, argv + argc); }
 

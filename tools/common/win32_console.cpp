@@ -60,6 +60,21 @@ std::vector<std::string> Utf8Arguments(int /*argc*/, char** /*argv*/) {
 
 void PrepareUtf8Console() { SetConsoleOutputCP(CP_UTF8); }
 
+bool FromCodePage(const std::string& bytes, int codePage, std::string& utf8) {
+    if (bytes.empty()) {
+        utf8.clear();
+        return true;
+    }
+    const int size = static_cast<int>(bytes.size());
+    const int units = MultiByteToWideChar(static_cast<UINT>(codePage), MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+    if (units <= 0) return false;
+    std::u16string wide(static_cast<std::size_t>(units), u'\0');
+    MultiByteToWideChar(static_cast<UINT>(codePage), MB_ERR_INVALID_CHARS, bytes.data(), size,
+                        reinterpret_cast<wchar_t*>(wide.data()), units);
+    utf8 = ToUtf8(wide);
+    return true;
+}
+
 std::string FindProgramOnPath(const std::string& name) {
     wchar_t found[MAX_PATH];
     const std::wstring file = Wide(name);

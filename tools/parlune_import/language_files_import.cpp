@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "ansi_texts.h"
 #include "ascii_case.h"
 #include "file_keys.h"
 #include "json_quoted.h"
@@ -80,15 +81,31 @@ private:
                 continue;
             }
             if (langString.name.compare(0, 1, "^") == 0) {
+                std::string text = langString.text;
+                if (HasAnsiMarks(text) &&
+                    !DecodeAnsiMarks(text, AnsiCodePageOfLanguage(LanguageOfArgument(langString.language).id), text)) {
+                    result_.skipped.push_back({script.name, langString.line,
+                                               langString.name + " is in an ANSI code page that its language does "
+                                               "not name: skipped; save the file as UTF-8"});
+                    continue;
+                }
                 result_.overrides.push_back({script.name, langString.line, langString.name, langString.language,
-                                             langString.text, langString.quote});
+                                             text, langString.quote});
                 continue;
             }
             const ImportLanguage language = LanguageOfArgument(langString.language);
+            std::string text = langString.text;
             if (language.tag.empty()) {
                 CountUnknown(language.shown, script.name, langString.line);
+            } else if (HasAnsiMarks(text) && !DecodeAnsiMarks(text, AnsiCodePageOfLanguage(language.id), text)) {
+                result_.skipped.push_back(
+                    {script.name, langString.line,
+                     langString.name + " for " + LanguageName(language.tag) +
+                         " is in an ANSI code page, and its bytes are no text in the one NSIS gives the language (" +
+                         std::to_string(AnsiCodePageOfLanguage(language.id)) +
+                         ", 0 for none): skipped; save the file as UTF-8, or name its code page with --codepage"});
             } else {
-                Define(language, {langString.name, ConvertNsisText(langString.text), index, langString.line});
+                Define(language, {langString.name, ConvertNsisText(text), index, langString.line});
             }
         }
     }

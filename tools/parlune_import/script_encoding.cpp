@@ -1,5 +1,7 @@
 #include "script_encoding.h"
 
+#include "ansi_texts.h"
+#include "console.h"
 #include "std_interop.h"
 
 namespace {
@@ -102,15 +104,20 @@ bool DecodeBytes(const std::string& bytes, int codePage, std::string& utf8, std:
         utf8 = text;
         return true;
     }
+    if (codePage == kNoCodePage) {
+        found = ScriptCharset::AnsiMarked;
+        utf8 = MarkAnsiBytes(text);
+        return true;
+    }
+    found = ScriptCharset::CodePage;
     if (codePage == kWindows1252) {
-        found = ScriptCharset::CodePage1252;
         utf8 = FromWindows1252(text);
         return true;
     }
-    complaint = LineOf(broken) + " is not UTF-8: the file is in an ANSI code page, which makensis reads as the "
-                "build machine's (CP1252 in Western Windows, CP1251 in Cyrillic ...). Name it with --codepage "
-                "(with makensis, any CP#; without it, 1252), or save the file as UTF-8";
-    if (codePage != kNoCodePage) complaint += "; without makensis only code page 1252 is read, not " + std::to_string(codePage);
+    if (console::FromCodePage(text, codePage, utf8)) return true;
+    complaint = LineOf(broken) + " is not UTF-8, and its bytes are no text in code page " + std::to_string(codePage) +
+                " (--codepage); name the code page the file is in, or leave --codepage out to read each "
+                "language's texts in that language's code page";
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 
+#include "ascii_case.h"
 #include "file_reading.h"
 #include "console.h"
 #include "script_encoding.h"
@@ -82,6 +83,76 @@ public:
 private:
     fs::path path_;
     bool written_ = false;
+};
+
+// The folder of a script as makensis is to read it when files in it are
+// ANSI (neither UTF-8 nor UTF-16, and no --codepage): a copy in which those
+// files are UTF-8 with their upper bytes marked for each language's code
+// page, and the others are the originals (linked where links need no rights).
+class AnsiMirror {
+public:
+    static constexpr std::size_t kMaxEntries = 20000;  // a folder larger than a project's is not copied
+
+    AnsiMirror() = default;
+    AnsiMirror(const AnsiMirror&) = delete;
+    AnsiMirror& operator=(const AnsiMirror&) = delete;
+    ~AnsiMirror() {
+        std::error_code error;
+        if (!root_.empty()) fs::remove_all(root_, error);
+    }
+
+    // True when the folder has ANSI scripts and the copy is made.
+    bool Build(const fs::path& folder) {
+        std::vector<fs::path> files;
+        std::vector<std::string> copied;  // a script's bytes as the copy holds them; "" for a link
+        bool ansi = false;
+        std::error_code error;
+        fs::recursive_directory_iterator entries(folder, fs::directory_options::skip_permission_denied, error);
+        for (; !error && entries != fs::recursive_directory_iterator(); entries.increment(error)) {
+            if (files.size() == kMaxEntries) return false;
+            if (!entries->is_regular_file(error)) continue;
+            files.push_back(entries->path());
+            // scripts are copied, since makensis finds includes beside a
+            // script's real path; other files are linked
+            std::string text;
+            const std::string extension = AsciiLower(entries->path().extension().u8string());
+            if (extension == ".nsi" || extension == ".nsh") {
+                std::string bytes, reason, ignored;
+                ScriptCharset charset = ScriptCharset::Utf8;
+                if (ReadWholeFile(entries->path().u8string(), bytes, reason)) {
+                    const bool decoded = DecodeScript(bytes, kNoCodePage, text, ignored, &charset);
+                    ansi = ansi || (decoded && charset == ScriptCharset::AnsiMarked);
+                    text = decoded && charset == ScriptCharset::AnsiMarked ? "\xEF\xBB\xBF" + text : bytes;
+                }
+            }
+            copied.push_back(text);
+        }
+        if (error || !ansi) return false;
+        std::random_device random;
+        root_ = fs::temp_directory_path(error) / ("parlune-import-" + std::to_string(random()));
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const fs::path target = root_ / fs::relative(files[i], folder, error);
+            fs::create_directories(target.parent_path(), error);
+            if (!copied[i].empty()) {
+                std::ofstream(target, std::ios::binary) << copied[i];
+            } else {
+#ifdef _WIN32
+                fs::copy_file(files[i], target, error);
+#else
+                fs::create_symlink(fs::absolute(files[i]), target, error);
+#endif
+            }
+        }
+        return true;
+    }
+
+    fs::path Place(const fs::path& file, const fs::path& folder) const {
+        std::error_code error;
+        return root_ / fs::relative(file, folder, error);
+    }
+
+private:
+    fs::path root_;
 };
 
 // makensis's preprocessor output of a script, without running the script's
@@ -199,7 +270,15 @@ bool ReadScript(const ScriptReader& reader, const std::string& path, ScriptSourc
     else if (charset == ScriptCharset::Utf16leWithoutBom) inputCharset = "UTF16LE";
     else if (!decoded) return false;
     source.form = ScriptForm::Preprocessed;
-    const std::string absolute = fs::absolute(fs::u8path(path)).u8string();
+    std::string absolute = fs::absolute(fs::u8path(path)).u8string();
+    AnsiMirror mirror;
+    if (reader.codePage == kNoCodePage) {
+        const fs::path folder = fs::absolute(fs::u8path(path)).parent_path();
+        if (mirror.Build(folder)) {
+            absolute = mirror.Place(fs::absolute(fs::u8path(path)), folder).u8string();
+            if (charset == ScriptCharset::Utf16leWithoutBom) inputCharset = "UTF16LE";
+        }
+    }
     if (IsLangFile(decoded ? utf8 : bytes)) {
         TemporaryScript wrapper(LangFileWrapper(absolute, decoded ? utf8 : bytes));
         if (!wrapper.Written()) {
