@@ -51,7 +51,7 @@
   !else ifdef PARLUNE_CHECK_STRICT
     !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --strict'
   !endif
-  !if "${_PARLUNE_TEXT_LIST}${MODE}" != "facts"
+  !if "${MODE}" != facts
   !if "${_PARLUNE_TEXT_LIST}" != ""
     !tempfile _PARLUNE_DECLARED
     !searchreplace _PARLUNE_DECLARED_LINES "${_PARLUNE_TEXT_LIST}" "|" "$\n"
