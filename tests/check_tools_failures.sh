@@ -16,7 +16,7 @@ mkdir folder && mkfifo fifo.nsi && ln -s loop.nsi loop.nsi && ln -s nowhere.nsi 
 printf 'LangString A 1033 "x"\n' > locked.nsi && chmod 000 locked.nsi
 printf 'LangString A 1033 "open\n' > unclosed.nsi
 printf 'LangString A 1033 "Gr\xfc\xdfe"\n' > ansi.nsi
-printf 'LangString A 1049 "\x98"\n' > not1251.nsi
+printf 'LangString A 1041 "\x81 "\n' > not932.nsi
 printf '\xff\xfeL\0\n\0\x3d\xd8' > surrogate.nsi
 printf 'LangString A 1033 "x"\rLangString B 1033 "y"\r' > cr.nsi
 
@@ -41,7 +41,7 @@ for reader in --no-makensis ""; do
 done
 import_case 1 "unclosed.nsi:1: a string is not closed" --no-makensis unclosed.nsi
 import_case 1 "cr.nsi:1: its lines end in CR alone" --no-makensis cr.nsi
-import_case 1 "line 1 is not UTF-8, and its bytes are no text in code page 1251" --no-makensis --codepage 1251 not1251.nsi
+import_case 1 "line 1 is not UTF-8, and its bytes are no text in code page 932" --no-makensis --codepage 932 not932.nsi
 if command -v makensis > /dev/null; then
   import_case 1 "unterminated string" unclosed.nsi
   import_case 1 "makensis /nowhere/makensis does not run" --makensis /nowhere/makensis ansi.nsi

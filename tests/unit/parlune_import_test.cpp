@@ -157,7 +157,7 @@ TEST(ParluneImport, ScriptsAreReadInMakensissEncodingsOnly) {
         {"Gr\xFC\xDF" "e \x80", 1252, true, "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC"},
         {"\xC4\xEE", 1251, true, "\xD0\x94\xD0\xBE"},
         {"\x81", 1251, true, "\xD0\x83"},
-        {"\x98", 1251, false, "no text in code page 1251"},
+        {"\x81\x20", 932, false, "no text in code page 932"},
         {std::string("a\nb\0", 4), 0, false, "line 2 holds a zero character"},
     };
     for (const Case& c : cases) {
