@@ -6,7 +6,7 @@
 # holds one) and, for the LangStrings written out, without makensis.
 #   check_import_code_pages.sh PARLUNE_IMPORT WORK_DIR PREFIX_ROOT [WINDOWS_MAKENSIS_DIR]
 set -euo pipefail
-import=$(realpath "$1") work=$2 prefix_root=$3 windows_makensis=${4:+$(realpath "$4")}
+import=$(realpath "$1") work=$2 prefix_root=$3 windows_makensis=${4:+$(realpath -m "$4")}
 here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 rm -rf "$work" && mkdir -p "$work" && work=$(realpath "$work")
@@ -48,6 +48,8 @@ SH
   "$import" --makensis "$work/wmakensis" --out from-windows ansi/Setup.nsi > windows.out ||
     fail "the Windows makensis import: $(cat windows.out)"
   same "ANSI through the Windows makensis" from-utf8 from-windows
+else
+  echo "skipped: no Windows makensis at ${windows_makensis:-(none named)}"
 fi
 
 # A script half moved to Parlune reads too: ${ParluneMuiLanguages} under
