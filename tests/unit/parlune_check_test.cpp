@@ -131,7 +131,6 @@ TEST(ParluneCheck, TagsBeyondTheTableAndWhatTheyInherit) {
     };
     const Case cases[] = {
         {"cy", true, "Welsh", "Cymraeg", "1106", "Welsh"},
-        {"nn", true, "Norwegian Nynorsk", "Norsk nynorsk", "2068", "NorwegianNynorsk"},
         {"de-at", true, "German (de-at)", "Deutsch (de-at)", "1031", "German"},
         {"eu-es-x1", true, "Basque (eu-es-x1)", "Euskara (eu-es-x1)", "1069", "Basque"},
         {"haw", true, "", "", "", ""},
@@ -140,7 +139,6 @@ TEST(ParluneCheck, TagsBeyondTheTableAndWhatTheyInherit) {
         {"zh-hans-cn", false, "Chinese (Simplified)", "\xE7\xAE\x80\xE4\xBD\x93\xE4\xB8\xAD\xE6\x96\x87", "2052", "SimpChinese"},
         {"de_at", false, "", "", "", ""},
         {"deutsch", false, "", "", "", ""},
-        {"de-", false, "German (de-)", "Deutsch (de-)", "1031", "German"},
         {"d1", false, "", "", "", ""},
         {"de-toolongtag", false, "German (de-toolongtag)", "Deutsch (de-toolongtag)", "1031", "German"},
     };
@@ -155,7 +153,6 @@ TEST(ParluneCheck, TagsBeyondTheTableAndWhatTheyInherit) {
     EXPECT_EQ(SelectingTags("de"), "de, de-*");
     EXPECT_EQ(SelectingTags("sr-latn"), "sr-Latn, sr-Latn-RS, sr-Latn-BA, sr-Latn-ME");
     EXPECT_EQ(SelectingTags("en-gb"), "en-GB, en-AG, en-AI, en-AT and 83 more");
-    EXPECT_EQ(SelectingTags("cy"), "cy, cy-*");
 }
 
 TEST(ParluneCheck, DeclaredTextsMatchEnJsonOrNameTheNearestKey) {
