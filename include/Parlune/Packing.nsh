@@ -40,18 +40,20 @@
 !define _PARLUNE_READ_FOLDERS "|"
 
 ; Runs the checker over SOURCE_FOLDER and takes the files' ids and names
-; from the defines it writes. MODE "facts" asks for these alone.
+; from the defines it writes. MODE "check" gives its verdict; "nsis" asks
+; for the facts alone and for the files' texts for NSIS's own (ModernUI.nsh).
 !macro _ParluneRunChecker SOURCE_FOLDER MODE
   !tempfile _PARLUNE_FACTS
   !define _PARLUNE_CHECK_RUN '--facts "${_PARLUNE_FACTS}"'
-  !if "${MODE}" == facts
-    !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --quiet'
+  !if "${MODE}" == nsis
+    !tempfile _PARLUNE_NSIS_TEXTS
+    !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --quiet --nsis-texts "${_PARLUNE_NSIS_TEXTS}" --nsisdir "${NSISDIR}"'
   !else ifdef PARLUNE_CHECK_OFF
     !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --quiet'
   !else ifdef PARLUNE_CHECK_STRICT
     !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --strict'
   !endif
-  !if "${MODE}" != facts
+  !if "${MODE}" == check
   !if "${_PARLUNE_TEXT_LIST}" != ""
     !tempfile _PARLUNE_DECLARED
     !searchreplace _PARLUNE_DECLARED_LINES "${_PARLUNE_TEXT_LIST}" "|" "$\n"
@@ -83,6 +85,13 @@
     !delfile "${_PARLUNE_FACTS}"
   !endif
   !undef _PARLUNE_FACTS
+  !ifdef _PARLUNE_NSIS_TEXTS
+    !if /FileExists "${_PARLUNE_NSIS_TEXTS}"
+      !include /CHARSET=UTF8 "${_PARLUNE_NSIS_TEXTS}"
+      !delfile "${_PARLUNE_NSIS_TEXTS}"
+    !endif
+    !undef _PARLUNE_NSIS_TEXTS
+  !endif
 !macroend
 
 ; Reads SOURCE_FOLDER once, however often it is packed.
@@ -184,6 +193,13 @@
       !ifdef _PARLUNE_FACT_ID_${TAG}
         !define /redef _PARLUNE_ROW_ID "${_PARLUNE_FACT_ID_${TAG}}"
       !endif
+    !endif
+    ; a table of the file's own (ModernUI.nsh) answers to its id alone
+    !ifdef _PARLUNE_TABLE_ID_${TAG}
+      !define /redef _PARLUNE_ROW_ID "${_PARLUNE_TABLE_ID_${TAG}}"
+      !insertmacro _ParluneMapId "${_PARLUNE_ROW_ID}" ${TAG}
+    !endif
+    !if "${_PARLUNE_ROW_KIND}" == file
       !ifdef _PARLUNE_FACT_NAME_${TAG}
         !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${_PARLUNE_FACT_NAME_${TAG}}"
       !else
@@ -218,9 +234,16 @@
   !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${_PARLUNE_FACT_NAME_${TAG}}"
   !define /redef /math _PARLUNE_FILES_${_PARLUNE_SET} ${_PARLUNE_FILES_${_PARLUNE_SET}} + 1
   !appendfile /CHARSET=UTF8 "${_PARLUNE_SET_MAP}" `,"=${TAG}":"${TAG}"`
+  !define /redef _PARLUNE_BEYOND_ID ""
   !ifdef _PARLUNE_FACT_ID_${TAG}
-    !appendfile "${_PARLUNE_SET_MAP}" `,":${TAG}":"${_PARLUNE_FACT_ID_${TAG}}","=${_PARLUNE_FACT_ID_${TAG}}":"${TAG}"`
-    !insertmacro _ParluneMapId "${_PARLUNE_FACT_ID_${TAG}}" ${TAG}
+    !define /redef _PARLUNE_BEYOND_ID "${_PARLUNE_FACT_ID_${TAG}}"
+  !endif
+  !ifdef _PARLUNE_TABLE_ID_${TAG}
+    !define /redef _PARLUNE_BEYOND_ID "${_PARLUNE_TABLE_ID_${TAG}}"
+  !endif
+  !if "${_PARLUNE_BEYOND_ID}" != ""
+    !appendfile "${_PARLUNE_SET_MAP}" `,":${TAG}":"${_PARLUNE_BEYOND_ID}","=${_PARLUNE_BEYOND_ID}":"${TAG}"`
+    !insertmacro _ParluneMapId "${_PARLUNE_BEYOND_ID}" ${TAG}
   !endif
 !macroend
 

@@ -86,6 +86,7 @@ TagLanguage LanguageOfTag(const std::string& tag) {
         if (nsis != NsisRows().end() && *nsis->second.ids != '\0') {
             std::istringstream(nsis->second.ids) >> language.nsisId;
             language.nsisLanguage = nsis->second.nsisLanguage;
+            if (&form == &forms.front()) language.rowIds = nsis->second.ids;
         }
         if (&form != &forms.front()) {  // the language of a less specific form
             language.englishName += " (" + tag + ")";

@@ -19,6 +19,7 @@ struct TagLanguage {
     std::string ownName;       // "Cymraeg", "Deutsch (de-AT)"; empty when unknown
     std::string nsisId;        // the id $LANGUAGE takes; empty where NSIS lacks the language
     std::string nsisLanguage;  // NSIS's name of it ("Welsh"); empty where NSIS lacks it
+    std::string rowIds;        // every id of the tag's own row ("1033 2057"), else empty
 };
 
 // What is known of a file tag's language: its own row of either table, else

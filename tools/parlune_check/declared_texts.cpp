@@ -4,6 +4,7 @@
 #include <set>
 
 #include "ascii_case.h"
+#include "nsis_language_files.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ void CheckDeclaredTexts(FolderReport& report, FileReport& englishReport, const L
                  (nearest.empty() ? std::string("add it to en.json") : "did you mean " + nearest + "?")});
     }
     for (const KeyEntry& key : english.keys) {
-        if (!key.hasText || declaredKeys.count(key.foldedName) != 0) continue;
+        if (!key.hasText || declaredKeys.count(key.foldedName) != 0 || FindNsisText(key.name) != nullptr) continue;
         if (std::find(std::begin(kParluneOwnKeys), std::end(kParluneOwnKeys), key.foldedName) != std::end(kParluneOwnKeys)) {
             continue;
         }

@@ -107,10 +107,11 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
     for (const KeyEntry& key : englishCheck.keys) {
         if (key.hasText) englishKeys.emplace(key.foldedName, &key);
     }
+    // NSIS's own texts fall back on NSIS's language, not on en.json.
     std::map<std::string, const KeyEntry*> ownKeys;
     for (const KeyEntry& key : check.keys) {
         ownKeys.emplace(key.foldedName, &key);
-        if (!key.hasText) continue;
+        if (!key.hasText || FindNsisText(key.name) != nullptr) continue;
         const auto english = englishKeys.find(key.foldedName);
         if (english != englishKeys.end()) {
             ++(key.text == english->second->text ? report.untranslated : report.translated);
@@ -123,7 +124,7 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
         }
     }
     for (const KeyEntry& key : englishCheck.keys) {
-        if (!key.hasText || ownKeys.count(key.foldedName) != 0) continue;
+        if (!key.hasText || ownKeys.count(key.foldedName) != 0 || FindNsisText(key.name) != nullptr) continue;
         report.problems.push_back({Severity::Warning, "missing-key", check.endLine, check.endColumn,
                                    "The file has no \"" + key.name + "\" (en.json " + std::to_string(key.line) + ":" +
                                        std::to_string(key.column) +
@@ -215,6 +216,7 @@ FolderReport CheckFolder(const std::string& utf8Folder, int stringSize, const st
             if (!key.hasText) continue;
             if (key.foldedName == "nsislanguageid" && file.nsisLanguageId.empty()) file.nsisLanguageId = key.text;
             if (key.foldedName == "languagename" && file.languageName.empty()) file.languageName = key.text;
+            if (const NsisText* nsis = FindNsisText(key.name)) file.nsisTexts.push_back({nsis->name, key.text});
         }
         if (file.beyondTable && file.language.empty()) file.language = file.languageName;
         CheckFileName(file);

@@ -7,6 +7,7 @@
 
 #include "language_file_check.h"
 #include "language_names.h"
+#include "nsis_language_files.h"
 #include "problem.h"
 
 struct FileReport {
@@ -21,6 +22,7 @@ struct FileReport {
     std::size_t untranslated = 0;  // keys whose text is en.json's, word for word
     std::string nsisLanguageId;    // the texts GetStr finds for these keys, "" for none
     std::string languageName;
+    std::vector<NsisText> nsisTexts;  // its texts for NSIS's and Modern UI's own, by NSIS's names
     std::vector<Problem> problems;
 };
 

@@ -12,6 +12,7 @@
 #include "folder_check.h"
 #include "language_file_check.h"
 #include "makensis_defines.h"
+#include "nsis_tables.h"
 #include "console.h"
 #include "platform/platform.h"
 #include "pseudo_locale.h"
@@ -26,7 +27,8 @@ constexpr int kExitProblems = 1;
 constexpr int kExitUsage = 2;
 
 const char kUsage[] =
-    "usage: parlune-check [--json] [--strict | --quiet] [--string-size N] [--declared FILE] [--facts FILE] FOLDER\n"
+    "usage: parlune-check [--json] [--strict | --quiet] [--string-size N] [--declared FILE] [--facts FILE]\n"
+    "                     [--nsis-texts FILE --nsisdir DIR] FOLDER\n"
     "       parlune-check --resolve [TAG] FOLDER\n"
     "       parlune-check --pseudo FOLDER\n"
     "\n"
@@ -45,9 +47,14 @@ const char kUsage[] =
     "                    warning (Parlune.nsh passes it while compiling)\n"
     "  --facts FILE      write what Parlune.nsh takes from the files (their NSIS\n"
     "                    language ids and names) as makensis defines to FILE\n"
+    "  --nsis-texts FILE write the makensis include that puts the files' texts for\n"
+    "                    NSIS's and Modern UI's own into the installer's language\n"
+    "                    tables, and beside it the tables of languages NSIS lacks,\n"
+    "                    built from the language files of NSIS in DIR (NSISDIR)\n"
     "  --resolve [TAG]   show which file the installer loads for TAG, or without a\n"
     "                    TAG for this user's preferred UI language\n"
-    "  --pseudo          write FOLDER/en-xm.json, the pseudo-locale, from en.json:\n"
+    "  --pseudo          write FOLDER/en-xm.json, the pseudo-locale, from en.json\n"
+    "                    and NSIS's own English texts:\n"
     "                    accented, a third longer, bracketed (run with /LANG=en-XM)\n"
     "  --help            this text\n"
     "\n"
@@ -91,7 +98,7 @@ int WritePseudoLocale(const std::string& folder) {
         return kExitProblems;
     }
     Print("Wrote " + target.u8string() + ": " + std::to_string(CountTexts(english)) +
-          " texts of en.json, pseudo-localized; run the installer with /LANG=en-XM\n");
+          " texts of en.json and NSIS's and Modern UI's own, pseudo-localized; run the installer with /LANG=en-XM\n");
     return kExitClean;
 }
 
@@ -102,7 +109,7 @@ int Run(int argc, char** argv) {
     const std::vector<std::string> arguments = console::Utf8Arguments(argc, argv);
     bool json = false, strict = false, quiet = false, resolve = false, pseudo = false;
     int stringSize = kNsisStringSize;
-    std::string declaredFile, factsFile;
+    std::string declaredFile, factsFile, nsisTextsFile, nsisDir;
     std::vector<std::string> operands;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -125,6 +132,9 @@ int Run(int argc, char** argv) {
         } else if (argument == "--facts") {
             if (i + 1 >= arguments.size()) return Usage("--facts needs a FILE");
             factsFile = arguments[++i];
+        } else if (argument == "--nsis-texts" || argument == "--nsisdir") {
+            if (i + 1 >= arguments.size()) return Usage(argument + (argument == "--nsisdir" ? " needs a DIR" : " needs a FILE"));
+            (argument == "--nsisdir" ? nsisDir : nsisTextsFile) = arguments[++i];
         } else if (argument == "--string-size") {
             if (i + 1 >= arguments.size()) return Usage("--string-size needs a number");
             char* end = nullptr;
@@ -148,6 +158,7 @@ int Run(int argc, char** argv) {
     if (operands.size() != 1) return Usage(operands.empty() ? "name a FOLDER" : "name one FOLDER");
     if (!WhyNoFolder(operands[0]).empty()) return Usage(WhyNoFolder(operands[0]));
     if (pseudo) return WritePseudoLocale(operands[0]);
+    if (nsisTextsFile.empty() != nsisDir.empty()) return Usage("--nsis-texts and --nsisdir go together");
 
     std::vector<std::string> declared;
     if (!declaredFile.empty()) {
@@ -162,6 +173,13 @@ int Run(int argc, char** argv) {
         out << MakensisDefines(report);
         if (!out.flush()) {
             std::fprintf(stderr, "parlune-check: cannot write %s\n", factsFile.c_str());
+            return kExitProblems;
+        }
+    }
+    if (!nsisTextsFile.empty()) {
+        const std::string failure = WriteNsisTables(PlanNsisTables(report), nsisDir, nsisTextsFile);
+        if (!failure.empty()) {
+            std::fprintf(stderr, "parlune-check: %s\n", failure.c_str());
             return kExitProblems;
         }
     }

@@ -4,6 +4,7 @@
 
 #include "ascii_case.h"
 #include "json_quoted.h"
+#include "nsis_language_files.h"
 #include "utf8_text.h"
 
 namespace {
@@ -46,8 +47,15 @@ std::string PseudoText(const std::string& text) {
                 continue;
             }
         }
-        // A letter after a backslash or a $ belongs to an escape.
-        const bool escaped = i > begin && (text[i - 1] == '\\' || text[i - 1] == '$');
+        // NSIS's references and printf's %s are filled in, never shown.
+        const std::size_t reference = text[i] == '$' ? NsisReferenceLength(text, i) : 0;
+        if (reference > 0 && i + reference <= end) {
+            core += text.substr(i, reference);
+            i += reference - 1;
+            continue;
+        }
+        // A letter after a backslash, a $ or a % belongs to an escape.
+        const bool escaped = i > begin && (text[i - 1] == '\\' || text[i - 1] == '$' || text[i - 1] == '%');
         const char* accented = escaped ? nullptr : AccentedLetter(text[i]);
         core += accented != nullptr ? std::string(accented) : std::string(1, text[i]);
     }
@@ -65,6 +73,16 @@ std::string PseudoLocaleFile(const LanguageFileCheck& english) {
         const bool keepsValue = AsciiLower(key.name) == "nsislanguageid";
         out += separator;
         out += "  " + JsonQuoted(key.name) + ": " + JsonQuoted(keepsValue ? key.text : PseudoText(key.text));
+        separator = ",\n";
+    }
+    // NSIS's and Modern UI's own texts too, so that every text on a page
+    // that does not come from a file shows as English.
+    for (const NsisText& text : NsisEnglishTexts()) {
+        bool inEnglish = false;
+        for (const KeyEntry& key : english.keys) inEnglish = inEnglish || AsciiLower(key.name) == AsciiLower(text.name);
+        if (inEnglish) continue;
+        out += separator;
+        out += "  " + JsonQuoted(text.name) + ": " + JsonQuoted(PseudoText(text.plain));
         separator = ",\n";
     }
     return out + "\n}\n";

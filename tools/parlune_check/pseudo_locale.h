@@ -7,10 +7,11 @@
 
 #include "language_file_check.h"
 
-// One text: letters accented, {{placeholders}}, escapes, line breaks and &
-// marks untouched; white space at either end stays outside the brackets.
+// One text: letters accented, {{placeholders}}, NSIS's references, escapes,
+// line breaks and & marks untouched; white space at either end stays outside the brackets.
 std::string PseudoText(const std::string& text);
 
-// The whole en-xm.json for en.json's texts, in en.json's order. The key that
+// The whole en-xm.json for en.json's texts, in en.json's order, then NSIS's
+// and Modern UI's English texts that en.json does not give. The key that
 // names the NSIS language keeps its value.
 std::string PseudoLocaleFile(const LanguageFileCheck& english);
