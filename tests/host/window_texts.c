@@ -8,6 +8,8 @@
  * given CLICK_ID, presses that button of the first dialog that has one (1
  * Next/Install/Finish, 2 Cancel, 3 Back). Exits 1 when no dialog shows. */
 #include <windows.h>
+#include <fcntl.h>
+#include <io.h>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -55,6 +57,7 @@ static BOOL CALLBACK PrintDialog(HWND window, LPARAM unused) {
 }
 
 int main(int argc, char **argv) {
+    _setmode(_fileno(stdout), _O_BINARY);  /* "\n" alone, as the test reads lines */
     EnumWindows(PrintDialog, 0);
     fflush(stdout);
     if (dialogs == 0) return 1;
