@@ -274,11 +274,26 @@ TEST(ParluneCheck, PseudoTextsAreAccentedLongerAndBracketed) {
     for (const auto& c : cases) EXPECT_EQ(PseudoText(c.first), c.second) << c.first;
 }
 
-TEST(ParluneCheck, PseudoLocaleFileFollowsEnJsonAndKeepsTheLanguageId) {
+TEST(ParluneCheck, PseudoLocaleFileFollowsEnJsonThenNsisTexts) {
     const LanguageFileCheck english = CheckLanguageFile(
-        "{\"Title\": \"Setup\", \"NsisLanguageId\": \"1033\", \"Count\": 3, \"Quote\": \"\\\"x\\\"\\t\"}", 1024);
-    EXPECT_EQ(PseudoLocaleFile(english),
-              "{\n  \"Title\": \"[Šéţûþ]\",\n  \"NsisLanguageId\": \"1033\",\n  \"Quote\": \"[\\\"ẋ\\\"]\\t\"\n}\n");
+        "{\"Title\": \"Setup\", \"NsisLanguageId\": \"1033\", \"Count\": 3, \"Quote\": \"\\\"x\\\"\\t\", "
+        "\"^nextbtn\": \"Go\"}",
+        1024);
+    const std::string file = PseudoLocaleFile(english);
+    const std::string fromEnglish = "{\n  \"Title\": \"[Šéţûþ]\",\n  \"NsisLanguageId\": \"1033\",\n  \"Quote\": \"[\\\"ẋ\\\"]\\t\",\n  \"^nextbtn\": \"[Ĝö]\",\n";
+    EXPECT_EQ(file.substr(0, fromEnglish.size()), fromEnglish);
+    // NSIS's texts that en.json lacks follow, their references and & marks
+    // kept; the one it gives is not written twice, the script's name and
+    // branding not at all.
+    EXPECT_NE(file.find("\"^CancelBtn\": \"[Çáñçéļ]\""), std::string::npos);
+    EXPECT_NE(file.find("\"^BackBtn\": \"[< &Ɓáçķ]\""), std::string::npos);
+    EXPECT_NE(file.find("\"^UnDirText\": \"[Šéţûþ ŵîļļ ûñîñšţáļļ $(^NameDA) ƒŕöɱ"), std::string::npos);
+    EXPECT_NE(file.find("öţĥéŕ ƒöļðéŕ. $_CLICK ~"), std::string::npos);
+    EXPECT_NE(file.find("\"^FileError\": \"[Éŕŕöŕ öþéñîñğ ƒîļé ƒöŕ ŵŕîţîñğ: \\r\\n\\r\\n$0\\r\\n"), std::string::npos);
+    EXPECT_NE(file.find("\"MUI_BUTTONTEXT_FINISH\": \"[&Ƒîñîšĥ]\""), std::string::npos);
+    EXPECT_EQ(file.find("NextBtn\""), std::string::npos);
+    EXPECT_EQ(file.find("\"^Name\""), std::string::npos);
+    EXPECT_EQ(file.find("\"^Branding\""), std::string::npos);
 }
 
 }  // namespace
