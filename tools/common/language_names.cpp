@@ -96,3 +96,14 @@ TagLanguage LanguageOfTag(const std::string& tag) {
     }
     return {};
 }
+
+std::vector<std::string> TagsOfNsisId(const std::string& id) {
+    std::vector<std::string> tags;
+    for (const auto& row : NsisRows()) {
+        std::istringstream ids(row.second.ids);
+        for (std::string listed; ids >> listed;) {
+            if (listed == id) tags.push_back(row.first);
+        }
+    }
+    return tags;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The English name of the language a file base name stands for, for example
 // "German" for "de" or "Welsh" for "cy"; empty for a name that is no
@@ -26,3 +27,7 @@ struct TagLanguage {
 // the row of its less specific forms (the tag before its last "-", then its
 // first), its names marked with the tag itself.
 TagLanguage LanguageOfTag(const std::string& tag);
+
+// The tags of the rows of either table that list the NSIS id ("1033": en,
+// en-gb, en-xm), in the tables' order.
+std::vector<std::string> TagsOfNsisId(const std::string& id);

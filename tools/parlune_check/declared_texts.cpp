@@ -42,19 +42,26 @@ std::vector<std::string> DeclaredNames(const std::string& text) {
     return names;
 }
 
-std::string NearestKey(const std::string& name, const LanguageFileCheck& english) {
+std::string NearestName(const std::string& name, const std::vector<std::string>& names) {
     const std::string folded = AsciiLower(name);
     std::string nearest;
     std::size_t best = std::max<std::size_t>(2, folded.size() / 3) + 1;
-    for (const KeyEntry& key : english.keys) {
-        if (!key.hasText) continue;
-        const std::size_t distance = EditDistance(folded, key.foldedName);
+    for (const std::string& candidate : names) {
+        const std::size_t distance = EditDistance(folded, AsciiLower(candidate));
         if (distance < best) {
             best = distance;
-            nearest = key.name;
+            nearest = candidate;
         }
     }
     return nearest;
+}
+
+std::string NearestKey(const std::string& name, const LanguageFileCheck& english) {
+    std::vector<std::string> names;
+    for (const KeyEntry& key : english.keys) {
+        if (key.hasText) names.push_back(key.name);
+    }
+    return NearestName(name, names);
 }
 
 void CheckDeclaredTexts(FolderReport& report, FileReport& englishReport, const LanguageFileCheck& english,

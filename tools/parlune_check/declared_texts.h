@@ -10,6 +10,10 @@
 // Names one per line, as Parlune.nsh writes them while compiling.
 std::vector<std::string> DeclaredNames(const std::string& text);
 
+// The one of names nearest to name, ignoring letter case, when one is near
+// enough to be a slip of the keyboard; "" otherwise.
+std::string NearestName(const std::string& name, const std::vector<std::string>& names);
+
 // The en.json key nearest to name, ignoring letter case, when one is near
 // enough to be a slip of the keyboard; "" otherwise.
 std::string NearestKey(const std::string& name, const LanguageFileCheck& english);

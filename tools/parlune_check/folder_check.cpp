@@ -11,6 +11,7 @@
 #include "file_names.h"
 #include "file_reading.h"
 #include "language_names.h"
+#include "nsis_text_check.h"
 #include "utf8_text.h"
 
 namespace {
@@ -116,7 +117,7 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
         if (english != englishKeys.end()) {
             ++(key.text == english->second->text ? report.untranslated : report.translated);
             CompareTexts(report, key, *english->second);
-        } else {
+        } else if (key.name[0] != '^' && AsciiLower(key.name).compare(0, 4, "mui_") != 0) {  // NSIS's: named apart
             report.problems.push_back({Severity::Warning, "unknown-key", key.line, key.column,
                                        "en.json has no key \"" + key.name +
                                            "\", so in every language without this file the installer shows \"\" for "
@@ -226,12 +227,20 @@ FolderReport CheckFolder(const std::string& utf8Folder, int stringSize, const st
     for (std::size_t i = 0; i < report.files.size(); ++i) {
         if (report.files[i].baseName == "en") english = &checks[i];
     }
+    for (std::size_t i = 0; i < report.files.size(); ++i) {
+        FileReport& file = report.files[i];
+        if (checks[i].readable && !file.baseName.empty()) CheckNsisTexts(file, checks[i], english);
+        file.texts -= file.nsisTexts.size();  // counted apart: NSIS has its own texts for them
+    }
     if (english == nullptr) {
         report.folderProblems.push_back({Severity::Error, "no-en-json", 0, 0,
                                          "The folder has no en.json, so every key that a language file lacks shows "
                                          "as \"\", and so does every text for languages without a file; add en.json."});
     } else {
         report.englishTexts = CountTexts(*english);
+        for (const FileReport& file : report.files) {
+            if (file.baseName == "en") report.englishTexts -= file.nsisTexts.size();
+        }
         for (std::size_t i = 0; i < report.files.size(); ++i) {
             FileReport& file = report.files[i];
             if (&checks[i] == english) {

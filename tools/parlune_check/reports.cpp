@@ -1,6 +1,7 @@
 #include "reports.h"
 
 #include "json_quoted.h"
+#include "nsis_language_files.h"
 #include "report_text.h"
 
 namespace {
@@ -12,6 +13,14 @@ std::string Share(const FileReport& file, std::size_t englishTexts) {
     std::string share = std::to_string(file.translated * 100 / englishTexts) + "% of en.json";
     if (file.untranslated > 0) share += ", " + std::to_string(file.untranslated) + " untranslated";
     return share;
+}
+
+// NSIS's own texts, counted apart from the script's: NSIS has them in its
+// languages already.
+std::string NsisShare(const FileReport& file) {
+    if (file.nsisTexts.empty()) return "";
+    return ", " + std::to_string(file.nsisTexts.size()) + " of NSIS's " + std::to_string(NsisEnglishTexts().size()) +
+           " own texts";
 }
 
 std::string JsonProblem(const Problem& problem, const std::string& file) {
@@ -31,7 +40,7 @@ std::string TextReport(const FolderReport& report) {
     }
     for (const FileReport& file : report.files) {
         out += Padded(file.fileName, 14) + Padded(file.language.empty() ? "(not loaded)" : file.language, 26) +
-               Counted(file.texts, "key") + ", " + Share(file, report.englishTexts) +
+               Counted(file.texts, "key") + ", " + Share(file, report.englishTexts) + NsisShare(file) +
                (file.selectedBy.empty() ? "" : "; tags " + file.selectedBy) + "\n";
         for (const Problem& problem : file.problems) {
             out += "  " + file.fileName + ":" + std::to_string(problem.line) + ":" + std::to_string(problem.column) +
@@ -58,7 +67,7 @@ std::string JsonReport(const FolderReport& report) {
                ", \"tags\": " + JsonQuoted(file.selectedBy) +
                ", \"keys\": " + std::to_string(file.texts) + ", \"translated\": " + std::to_string(file.translated) +
                ", \"untranslated\": " + std::to_string(file.untranslated) +
-               ", \"problems\": [";
+               ", \"nsisTexts\": " + std::to_string(file.nsisTexts.size()) + ", \"problems\": [";
         for (std::size_t k = 0; k < file.problems.size(); ++k) {
             out += std::string(k > 0 ? "," : "") + "\n      " + JsonProblem(file.problems[k], file.fileName);
         }
