@@ -17,8 +17,9 @@ printf 'LangString Ansi ${LANG_GERMAN} "Gr\xfc\xdfe \x80"\nLangString Ansi ${LAN
 
 cd "$work"
 "$import" --out languages Setup.nsi > import.out || fail "parlune-import failed: $(cat import.out)"
-grep -qF 'LangString ^SetupCaption ${LANG_ENGLISH} "Tally Setup"' languages/nsis-texts.nsh ||
-  fail "the override of NSIS's text is not kept: $(cat languages/nsis-texts.nsh)"
+grep -qF '"^SetupCaption": "Tally Setup"' languages/en.json ||
+  fail "the override of NSIS's text is not in en.json: $(cat languages/en.json)"
+[ ! -e languages/nsis-texts.nsh ] || fail "NSIS's texts went to nsis-texts.nsh: $(cat languages/nsis-texts.nsh)"
 
 # One installer per language file (NSIS picks a language's texts once, in
 # .onInit), each writing every key's text; and what the files hold, in the
@@ -40,7 +41,7 @@ for path in sorted(glob.glob(os.path.join(work, 'languages', '*.json'))):
     open(os.path.join(work, 'dump-%s.nsi' % tag), 'w', encoding='utf-8-sig').write('\n'.join(dump) + '\n')
     expected = ''.join('%s=%s\n<<end>>\n' % (key, texts[key]) for key in keys[tag])
     open(os.path.join(work, '%s.expected' % tag), 'w', encoding='utf-8', newline='').write(expected)
-want = {'en': ['Ansi', 'Branch', 'Escapes', 'FromMacro', 'Product', 'Quotes', 'Required', 'Wide'],
+want = {'en': ['Ansi', 'Branch', 'Escapes', 'FromMacro', 'Product', 'Quotes', 'Required', 'Wide', '^SetupCaption'],
         'de': ['Ansi', 'Product', 'Quotes', 'Required'], 'fr': ['FromLangFile', 'Wide'], 'ru': ['FromMacro']}
 if keys != want:
     sys.exit('the importer found other keys than the script has: %r' % keys)

@@ -234,7 +234,8 @@ TEST(ParluneImport, FilesKeepNsissDefinitionsInFirstOrderAndPassTheCheck) {
          "LangString Title ${LANG_GERMAN} \"Willkommen zu ${PRODUCT}\"\n"
          "LangString Title ${LANG_KLINGON} \"nuqneH\"\n"
          "LangString Done ${LANG_KLINGON} \"rIn\"\n"
-         "LangString ^SetupCaption ${LANG_ENGLISH} 'Set up \"$(^Name)\"'\n"
+         "LangString ^SetupCaption ${LANG_ENGLISH} 'Set up \"$(^Name)\" for 5$$'\n"
+         "LangString ^Name ${LANG_GERMAN} 'Zählung'\n"
          "LangString MUI_TEXT ${LANG_ENGLISH} \"NSIS's own\"\n",
          ScriptForm::Source,
          {"MUI_TEXT"}},
@@ -246,21 +247,24 @@ TEST(ParluneImport, FilesKeepNsissDefinitionsInFirstOrderAndPassTheCheck) {
          {}},
     };
     const LanguageImport result = ImportLangStrings(scripts);
-    EXPECT_EQ(result.langStrings, 11u);
-    EXPECT_EQ(result.imported, 4u);
-    EXPECT_EQ(result.keys, 3u);  // NsisLanguageId too, as parlune-check counts
-    EXPECT_EQ(result.files[0].keys, 3u);
+    EXPECT_EQ(result.langStrings, 12u);
+    EXPECT_EQ(result.imported, 5u);
+    EXPECT_EQ(result.keys, 4u);  // NsisLanguageId too, as parlune-check counts
+    EXPECT_EQ(result.files[0].keys, 4u);
     EXPECT_EQ(result.nsisTexts, 1u);
+    // NSIS's own texts go into the files as plain text with NSIS's
+    // references; the script's name, which no file gives, stays with it.
     EXPECT_EQ(OverridesIncludeText(result.overrides).substr(result.overrides.empty() ? 0 : 3),
               "; NSIS's own texts as the scripts set them, kept by parlune-import:\n"
               "; !include this file after the languages are loaded.\n"
-              "LangString ^SetupCaption ${LANG_ENGLISH} 'Set up \"$(^Name)\"'\n");
+              "LangString ^Name ${LANG_GERMAN} 'Zählung'\n");
     ASSERT_EQ(result.files.size(), 2u);
     ASSERT_NE(result.English(), nullptr);
     EXPECT_EQ(result.files[1].tag, "de");
     EXPECT_EQ(LanguageFileText(result.files[0]),
               "{\n  \"NsisLanguageId\": \"1033\",\n  \"Title\": \"Welcome to {{PRODUCT}}\",\n"
-              "  \"Done\": \"Installed in {{INSTDIR}}\\r\\n\"\n}\n");
+              "  \"Done\": \"Installed in {{INSTDIR}}\\r\\n\",\n"
+              "  \"^SetupCaption\": \"Set up \\\"$(^Name)\\\" for 5$\"\n}\n");
     EXPECT_EQ(result.files[1].texts,
               (std::vector<std::pair<std::string, std::string>>{{"Title", "Willkommen zu {{PRODUCT}}"},
                                                                {"Done", "Installiert in {{INSTDIR}}"}}));

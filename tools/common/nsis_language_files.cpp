@@ -40,8 +40,10 @@ std::string PlainFromNlf(std::string raw) {
     return plain;
 }
 
-// An NSIS string's inside: $\r $\n $\t, escaped quotes and $$ give their
-// characters; references stay.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
 std::string PlainFromNsisString(const std::string& raw) {
     std::string plain;
     for (std::size_t i = 0; i < raw.size(); ++i) {
@@ -60,10 +62,6 @@ std::string PlainFromNsisString(const std::string& raw) {
     }
     return plain;
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
 
 std::size_t NsisReferenceLength(const std::string& text, std::size_t at) {
     if (text.compare(at, 2, "$(") == 0) {

@@ -25,6 +25,10 @@ NlfFile ReadNlf(const std::string& bytes, const std::vector<std::string>* names 
 // Modern UI's texts in a language .nsh, each name once (its first line).
 std::vector<NsisText> ReadModernUiTexts(const std::string& bytes);
 
+// An NSIS string's inside as plain text: $\r $\n $\t, escaped quotes and
+// $$ give their characters; references stay.
+std::string PlainFromNsisString(const std::string& raw);
+
 // The references in an NSIS text that NSIS fills in when it shows it:
 // "$(^NameDA)", "$_CLICK", "$0".
 std::vector<std::string> NsisReferences(const std::string& plain);

@@ -46,8 +46,8 @@ std::string ImportReport(const LanguageImport& result, const std::string& outFol
                "left to NSIS, which gives them in every language it has\n";
     }
     if (!result.overrides.empty()) {
-        out += "\n" + Counted(result.overrides.size(), "override") + " of NSIS's own texts, which no language file "
-               "can hold: " + (written ? "written to " : "for ") + InFolder(outFolder, kOverridesInclude) +
+        out += "\n" + Counted(result.overrides.size(), "override") + " of NSIS's own texts that no language file "
+               "gives (the script's name and branding): " + (written ? "written to " : "for ") + InFolder(outFolder, kOverridesInclude) +
                "; !include it after the languages are loaded:\n";
         // One line per name, where the scripts first set it.
         std::vector<std::pair<const NsisTextOverride*, std::size_t>> names;

@@ -11,6 +11,7 @@
 #include "langstring_reader.h"
 #include "language_names.h"
 #include "nsis_languages.h"
+#include "nsis_language_files.h"
 #include "report_text.h"
 
 namespace {
@@ -80,7 +81,8 @@ private:
                 ++result_.nsisTexts;
                 continue;
             }
-            if (langString.name.compare(0, 1, "^") == 0) {
+            const NsisText* nsisText = FindNsisText(langString.name);
+            if (langString.name.compare(0, 1, "^") == 0 && nsisText == nullptr) {
                 std::string text = langString.text;
                 if (HasAnsiMarks(text) &&
                     !DecodeAnsiMarks(text, AnsiCodePageOfLanguage(LanguageOfArgument(langString.language).id), text)) {
@@ -104,6 +106,9 @@ private:
                          " is in an ANSI code page, and its bytes are no text in the one NSIS gives the language (" +
                          std::to_string(AnsiCodePageOfLanguage(language.id)) +
                          ", 0 for none): skipped; save the file as UTF-8, or name its code page with --codepage"});
+            } else if (nsisText != nullptr) {
+                // NSIS's own text: plain, its references left for NSIS to fill
+                Define(language, {nsisText->name, {PlainFromNsisString(text), {}}, index, langString.line});
             } else {
                 Define(language, {langString.name, ConvertNsisText(text), index, langString.line});
             }

@@ -41,8 +41,8 @@ struct PlaceholderToFill {
     Placeholder placeholder;
 };
 
-// A LangString of one of NSIS's own texts ("^SetupCaption"): no language file
-// can hold it, so it goes to an include file the script keeps.
+// A LangString of one of NSIS's own texts that no language file gives
+// ("^Name"): it goes to an include file the script keeps.
 struct NsisTextOverride {
     std::string script;
     std::size_t line;
