@@ -31,6 +31,9 @@
 ;   PARLUNE_LANGDLL_ALWAYSSHOW, PARLUNE_LANGDLL_WINDOWTITLE, PARLUNE_LANGDLL_INFO
 ;   PARLUNE_CHECK_OFF            no verdict on the files while compiling
 ;   PARLUNE_CHECK_STRICT         warnings stop the compile too
+;   PARLUNE_MIN_COVERAGE         a percentage: a file translating less of
+;                                en.json is not in the dialog, nor chosen by
+;                                the user's language alone (/LANG= still is)
 ;   PARLUNE_CHECKER              another parlune-check than the package's
 ;   PARLUNE_VERBOSE              makensis's verbosity inside the macros (3)
 ;

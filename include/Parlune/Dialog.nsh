@@ -17,14 +17,18 @@
 ; One entry of the dialog for every packed file, with its name.
 !macro _ParluneDialogRow TAG NAME IDS NSIS CODES
   !ifdef _PARLUNE_NAME_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}
+  !ifndef _PARLUNE_PARTIAL_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}  ; below PARLUNE_MIN_COVERAGE
     Push "${TAG}"
     Push "${_PARLUNE_NAME_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}}"
+  !endif
   !endif
 !macroend
 
 !macro _ParluneDialogBeyondRow TAG
-  Push "${TAG}"
-  Push "${_PARLUNE_NAME_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}}"
+  !ifndef _PARLUNE_PARTIAL_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}
+    Push "${TAG}"
+    Push "${_PARLUNE_NAME_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}}"
+  !endif
 !macroend
 
 ; KEY's text from the loaded file on the stack, else DEFAULT.
@@ -52,6 +56,7 @@
     ; dialog speaks its language
     Push $Parlune.Language
     ${CallArtificialFunction} _ParluneSelectPacked_
+    !insertmacro _ParluneSkipPartial
     ${IfThen} $Parlune.Loaded == "" ${|} StrCpy $Parlune.Loaded "en" ${|}
     ${CallArtificialFunction} _ParluneExitCall_
     !insertmacro _ParlunePushLoad $Parlune.Loaded "${FOLDER}"

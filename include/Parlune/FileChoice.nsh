@@ -189,6 +189,29 @@
   !endif
 !macroend
 
+; After _ParluneSelectPacked_ for no tag: a file below PARLUNE_MIN_COVERAGE
+; that the user's language chose gives way to en.json, which then counts as
+; the tag chosen.
+!macro _ParluneSkipPartial
+  !insertmacro _ParluneSide
+  !ifdef _PARLUNE_PARTIAL_${_PARLUNE_SET_${_PARLUNE_SIDE}}
+    !insertmacro _ParluneVar Parlune.Part
+    ${If} $Parlune.Language == ""
+      StrCpy $Parlune.Part ""
+      !insertmacro _ParluneEach "${_PARLUNE_PARTIAL_${_PARLUNE_SET_${_PARLUNE_SIDE}}}" _ParluneIsPartial
+      ${If} $Parlune.Part == 1
+        StrCpy $Parlune.Language en
+        Push en
+        ${CallArtificialFunction} _ParluneSelectPacked_
+      ${EndIf}
+    ${EndIf}
+  !endif
+!macroend
+
+!macro _ParluneIsPartial TAG
+  ${IfThen} $Parlune.Loaded == ${TAG} ${|} StrCpy $Parlune.Part 1 ${|}
+!macroend
+
 ; One candidate FORM of the tag for a folder read at run time, unless an
 ; earlier one decided: "-" when the table maps it to a file the folder holds,
 ; its own name when the folder holds a file named by it.

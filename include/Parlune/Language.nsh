@@ -146,6 +146,9 @@
     Push $Parlune.Folder
   !endif
   ${CallArtificialFunction} ${SELECT}
+  !if ${SELECT} == _ParluneSelectPacked_
+    !insertmacro _ParluneSkipPartial
+  !endif
   ${IfThen} $Parlune.LoadedId != "" ${|} StrCpy $LANGUAGE $Parlune.LoadedId ${|}
   ${CallArtificialFunction} _ParluneExitCall_
   !insertmacro _ParlunePushLoad $Parlune.Language $Parlune.Folder

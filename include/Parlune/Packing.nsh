@@ -150,6 +150,21 @@
   !endif
 !macroend
 
+; With PARLUNE_MIN_COVERAGE, a file TAG whose share of en.json's texts is
+; below it: the dialog leaves it out, and the user's language alone does not
+; choose it (_ParluneSkipPartial); a tag given or remembered still does.
+!macro _ParluneMarkPartial TAG
+  !ifdef PARLUNE_MIN_COVERAGE & _PARLUNE_FACT_COVERAGE_${TAG}
+  !if ${_PARLUNE_FACT_COVERAGE_${TAG}} < ${PARLUNE_MIN_COVERAGE}
+  !if ${TAG} != en
+    !define _PARLUNE_PARTIAL_${_PARLUNE_SET}_${TAG}
+    !define /ifndef _PARLUNE_PARTIAL_${_PARLUNE_SET} ""
+    !define /redef _PARLUNE_PARTIAL_${_PARLUNE_SET} "${_PARLUNE_PARTIAL_${_PARLUNE_SET}}|${TAG}"
+  !endif
+  !endif
+  !endif
+!macroend
+
 ; A row of the set being written: with a source folder, its file when the
 ; folder has one, else a stand-in in "extra" when it is one of the
 ; installer's other NSIS languages; without one, every row.
@@ -206,6 +221,7 @@
         !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${NAME}"
       !endif
       !define /redef /math _PARLUNE_FILES_${_PARLUNE_SET} ${_PARLUNE_FILES_${_PARLUNE_SET}} + 1
+      !insertmacro _ParluneMarkPartial ${TAG}
     !endif
     !if "${_PARLUNE_ROW_KIND}" != extra
       !define /redef _PARLUNE_ROW_TEXT `,"ParluneFile":"${TAG}"`
@@ -234,6 +250,7 @@
   !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${_PARLUNE_FACT_NAME_${TAG}}"
   !define /redef /math _PARLUNE_FILES_${_PARLUNE_SET} ${_PARLUNE_FILES_${_PARLUNE_SET}} + 1
   !appendfile /CHARSET=UTF8 "${_PARLUNE_SET_MAP}" `,"=${TAG}":"${TAG}"`
+  !insertmacro _ParluneMarkPartial ${TAG}
   !define /redef _PARLUNE_BEYOND_ID ""
   !ifdef _PARLUNE_FACT_ID_${TAG}
     !define /redef _PARLUNE_BEYOND_ID "${_PARLUNE_FACT_ID_${TAG}}"

@@ -7,7 +7,10 @@
 #   read (the components tree, an image's static) aside;
 # - with a Filipino file that translates ^NextBtn and ^CancelBtn (a language
 #   NSIS lacks), and with a German file that overrides ^NextBtn alone: the
-#   welcome page shows their buttons, and NSIS's German for the others.
+#   welcome page shows their buttons, and NSIS's German for the others;
+# - PARLUNE_MIN_COVERAGE 50, with a Japanese file that translates one text
+#   (and the Filipino one, three): a Japanese user's first run preselects
+#   English in the language dialog, and /LANG=fil still loads Filipino.
 #
 #   check_screen_texts.sh PLUGIN_DIR CHECKER WORK_DIR PREFIX_ROOT
 set -euo pipefail
@@ -34,8 +37,14 @@ texts = json.load(open(sys.argv[1], encoding="utf-8"))
 texts["^NextBtn"] = "&Vorwärts >"
 json.dump(texts, open(sys.argv[1], "w", encoding="utf-8"), ensure_ascii=False, indent=2)
 EOF
+python3 - "$work/example/languages/ja.json" <<'EOF'
+import json, sys
+texts = json.load(open(sys.argv[1], encoding="utf-8"))
+json.dump({k: texts[k] for k in ("NsisLanguageId", "WelcomeTitle")}, open(sys.argv[1], "w", encoding="utf-8"),
+          ensure_ascii=False, indent=2)
+EOF
 exe=$work/example/Example-x64.exe
-makensis -V2 -WX -INPUTCHARSET UTF8 "-XTarget amd64-unicode" "-X!addplugindir /amd64-unicode $plugin_dir" \
+makensis -V2 -WX -DPARLUNE_MIN_COVERAGE=50 -INPUTCHARSET UTF8 "-XTarget amd64-unicode" "-X!addplugindir /amd64-unicode $plugin_dir" \
   "-X!addincludedir $here/../../include" -DPARLUNE_CHECKER="$checker" -DOUTFILE="$exe" "$work/example/Example.nsi" \
   > "$work/makensis.log" || { cat "$work/makensis.log"; exit 1; }
 
@@ -75,6 +84,18 @@ for case in "fil|&Susunod >|Kanselahin" "de|&Vorwärts >|Abbrechen"; do
     fi
   done
 done
+
+# A Japanese user's first run: the dialog preselects English, not the file
+# below the coverage asked for.
+"$wine" reg delete 'HKCU\Software\Parlune Example' /f >/dev/null 2>&1 || true
+/usr/lib/wine/wineserver -w
+rm -f "$work/ja.txt"
+LANG=ja_JP.UTF-8 walk 1 "$work/ja.txt" "$exe"
+if ! grep -qx "ComboBox	English" "$work/ja.txt"; then
+  echo "FAIL: a Japanese first run below PARLUNE_MIN_COVERAGE does not preselect English; it shows:" >&2
+  cat "$work/ja.txt" >&2
+  status=1
+fi
 
 # The pseudo-locale, the installer through its pages and then its uninstaller.
 rm -f "$work/pseudo.txt"

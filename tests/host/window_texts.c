@@ -4,7 +4,8 @@
  *   window_texts.exe [CLICK_ID]
  *
  * Prints one line per visible child of every visible dialog window (class
- * #32770): "class<TAB>text", text in UTF-8 with line breaks as "\n"; then,
+ * #32770): "class<TAB>text", text in UTF-8 with line breaks as "\n" (a
+ * combo box's: its selected item); then,
  * given CLICK_ID, presses that button of the first dialog that has one (1
  * Next/Install/Finish, 2 Cancel, 3 Back). Exits 1 when no dialog shows. */
 #include <windows.h>
@@ -35,6 +36,14 @@ static BOOL CALLBACK PrintChild(HWND child, LPARAM unused) {
     wchar_t name[256], text[kTextUnits];
     GetClassNameW(child, name, 256);
     GetWindowTextW(child, text, kTextUnits);
+    /* a drop-down list shows its selected item, which is no window text */
+    if (lstrcmpW(name, L"ComboBox") == 0) {
+        LRESULT selected = SendMessageW(child, CB_GETCURSEL, 0, 0);
+        text[0] = L'\0';
+        if (selected != CB_ERR && SendMessageW(child, CB_GETLBTEXTLEN, selected, 0) < kTextUnits) {
+            SendMessageW(child, CB_GETLBTEXT, selected, (LPARAM)text);
+        }
+    }
     PrintUtf8(name);
     putchar('\t');
     PrintUtf8(text);

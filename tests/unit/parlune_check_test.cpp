@@ -307,8 +307,10 @@ TEST(ParluneCheck, FactsForTheMacrosAreMakensisDefines) {
     EXPECT_EQ(MakensisDefines(CheckFolder(folder.path().u8string(), 1024)),
               "!ifdef _PARLUNE_FACT_ID_de\n!undef _PARLUNE_FACT_ID_de\n!endif\n"
               "!define /redef _PARLUNE_FACT_NAME_de \"D\xC3\xA9utsch\"\n"
+              "!define /redef _PARLUNE_FACT_COVERAGE_de \"100\"\n"
               "!define /redef _PARLUNE_FACT_ID_en \"1033\"\n"
               "!define /redef _PARLUNE_FACT_NAME_en \"English\"\n"
+              "!define /redef _PARLUNE_FACT_COVERAGE_en \"100\"\n"
               "!ifdef _PARLUNE_FACT_BEYOND\n!undef _PARLUNE_FACT_BEYOND\n!endif\n");
 
     // Files beyond the code table: compared with en.json like the table's,
@@ -336,6 +338,7 @@ TEST(ParluneCheck, FactsForTheMacrosAreMakensisDefines) {
     for (const char* fact : {"_PARLUNE_FACT_NSIS_cy \"Welsh\"", "_PARLUNE_FACT_ID_cy \"1106\"",
                              "_PARLUNE_FACT_NAME_cy \"Cymraeg\"", "_PARLUNE_FACT_NAME_de-at \"Deutsch (de-at)\"",
                              "_PARLUNE_FACT_ID_de-at \"1031\"", "_PARLUNE_FACT_BEYOND \"|cy|de-at|haw\"",
+                             "_PARLUNE_FACT_COVERAGE_cy \"0\"", "_PARLUNE_FACT_COVERAGE_en \"100\"",
                              "_PARLUNE_FACT_NAME_haw \"\xCA\xBB\xC5\x8Clelo Hawai\xCA\xBBi\""}) {
         EXPECT_NE(facts.find(fact), std::string::npos) << fact;
     }

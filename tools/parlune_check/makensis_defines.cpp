@@ -51,6 +51,11 @@ std::string MakensisDefines(const FolderReport& report) {
         }
         facts += Fact("_PARLUNE_FACT_ID_" + file.baseName, id);
         facts += Fact("_PARLUNE_FACT_NAME_" + file.baseName, NsisQuoted(name));
+        // the share of en.json's texts it translates, for PARLUNE_MIN_COVERAGE
+        if (report.englishTexts > 0) {
+            facts += Fact("_PARLUNE_FACT_COVERAGE_" + file.baseName,
+                          std::to_string(file.translated * 100 / report.englishTexts));
+        }
     }
     return facts + Fact("_PARLUNE_FACT_BEYOND", beyond);
 }
