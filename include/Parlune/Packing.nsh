@@ -104,7 +104,7 @@
     !else ifdef PARLUNE_CHECK_STRICT | PARLUNE_CHECK
       !error "Parlune: no checker at ${PARLUNE_CHECKER}, and the script asks for its verdict (PARLUNE_CHECK_STRICT); unpack the whole Parlune package (its Bin folder beside Include), or define PARLUNE_CHECKER"
     !else
-      !warning "Parlune: ${SOURCE_FOLDER} is not checked: no parlune-check at ${PARLUNE_CHECKER}, so nothing reads the files while compiling: the installer gives them the language table's NSIS ids and names, not their own NsisLanguageId and LanguageName, a file named by a tag beyond the table (cy.json) is no language of it, and a broken file loads as one without texts. Unpack the package's Bin folder beside Include, or define PARLUNE_CHECKER."
+      !warning "Parlune: ${SOURCE_FOLDER} is not checked: no parlune-check at ${PARLUNE_CHECKER}, so nothing reads the files while compiling: the installer gives them the language table's NSIS ids and names, not their own NsisLanguageId and LanguageName, a file named by a tag beyond the table (cy.json) is no language of it, the files' texts for NSIS's own buttons and pages are left out, and a broken file loads as one without texts. Unpack the package's Bin folder beside Include, or define PARLUNE_CHECKER."
       !ifdef _PARLUNE_FACT_BEYOND
         !undef _PARLUNE_FACT_BEYOND
       !endif

@@ -204,17 +204,20 @@ TEST(NsisTexts, CheckerWarnsWhatTheInstallerWouldShowWrong) {
                  "\"^DirText\": \"I-install sa {{DIR}}\",\n"
                  "\"^CancelBtn\": \"Kanselahin\",\n"
                  "\"MUI_TEXT_WELCOME_INFO_TITLE\": \"Maligayang pagdating sa $(^NameDA)\",\n"
-                 "\"NsisLanguageId\": \"1031\"}");
+                 "\"NsisLanguageId\": \"1031\"}");  // a language NSIS lacks may name its nearest
+    folder.Write("de.json", "{\"Title\": \"T\",\n\"NsisLanguageId\": \"1033\"}");
     folder.Write("en-xm.json", "{\"Title\": \"T\", \"NsisLanguageId\": \"1033\", \"^NextBtn\": \"[&Ñéẋţ >]\"}");
     const FolderReport report = CheckFolder(folder.path().u8string(), 1024);
     const FileReport& fil = File(report, "fil.json");
     EXPECT_EQ(Kinds(fil), (std::vector<std::string>{"nsis-text-name", "nsis-text-name", "nsis-reference",
-                                                     "nsis-reference", "placeholder", "accelerator",
-                                                     "nsis-language-id"}));
+                                                     "nsis-reference", "placeholder", "accelerator"}));
     EXPECT_NE(fil.problems[0].message.find("did you mean ^NextBtn?"), std::string::npos);
     EXPECT_NE(fil.problems[1].message.find("BrandingText"), std::string::npos);
-    EXPECT_NE(fil.problems[6].message.find("is German's"), std::string::npos);
-    EXPECT_EQ(fil.problems[6].severity, Severity::Error);
+    const FileReport& german = File(report, "de.json");
+    EXPECT_EQ(Kinds(german), (std::vector<std::string>{"nsis-language-id"}));
+    EXPECT_NE(german.problems[0].message.find("is English's"), std::string::npos);
+    EXPECT_NE(german.problems[0].message.find("give 1031 or leave it out"), std::string::npos);
+    EXPECT_EQ(german.problems[0].severity, Severity::Error);
     // NSIS's texts count apart from the script's.
     EXPECT_EQ(fil.texts, 4u);
     EXPECT_EQ(fil.nsisTexts.size(), 3u);

@@ -62,8 +62,10 @@ void CompareWithEnglish(FileReport& report, const KeyEntry& key, const std::stri
 }
 
 void CheckLanguageId(FileReport& report, const KeyEntry& key) {
+    // A language NSIS lacks may name its nearest (Kaingang Portuguese's 1046).
+    if (report.baseName.empty() || report.tagLanguage.nsisLanguage.empty()) return;
     const std::vector<std::string> tags = TagsOfNsisId(key.text);
-    if (tags.empty() || report.baseName.empty()) return;
+    if (tags.empty()) return;
     for (const std::string& tag : tags) {
         if (FirstSubtag(tag) == FirstSubtag(report.baseName)) return;
     }
