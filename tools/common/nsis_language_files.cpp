@@ -8,20 +8,6 @@ namespace {
 
 #include "nsis_english_files.inc"
 
-std::string WithoutByteOrderMark(const std::string& bytes) {
-    return bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? bytes.substr(3) : bytes;
-}
-
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::istringstream in(WithoutByteOrderMark(bytes));
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 bool IsNlfComment(const std::string& line) { return !line.empty() && (line[0] == '#' || line[0] == ';'); }
 
 // An .nlf value: quotes around it keep its spaces; \r \n \t are escapes.
@@ -43,6 +29,16 @@ std::string PlainFromNlf(std::string raw) {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
+
+std::vector<std::string> TextLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::istringstream in(bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? bytes.substr(3) : bytes);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
 
 std::string PlainFromNsisString(const std::string& raw) {
     std::string plain;
@@ -76,7 +72,7 @@ std::size_t NsisReferenceLength(const std::string& text, std::size_t at) {
 
 NlfFile ReadNlf(const std::string& bytes, const std::vector<std::string>* names) {
     NlfFile nlf;
-    nlf.lines = Lines(bytes);
+    nlf.lines = TextLines(bytes);
     // The header's values: "NLF v6", the id, the font and its size, the
     // code page and RTL; then one line per text, each after its "# ^Name".
     constexpr std::size_t kHeaderValues = 6;
@@ -107,7 +103,7 @@ NlfFile ReadNlf(const std::string& bytes, const std::vector<std::string>* names)
 std::vector<NsisText> ReadModernUiTexts(const std::string& bytes) {
     std::vector<NsisText> texts;
     const std::string command = "${LangFileString}";
-    for (const std::string& line : Lines(bytes)) {
+    for (const std::string& line : TextLines(bytes)) {
         const std::size_t start = line.find_first_not_of(" \t");
         if (start == std::string::npos || line.compare(start, command.size(), command) != 0) continue;
         const std::size_t nameStart = line.find_first_not_of(" \t", start + command.size());

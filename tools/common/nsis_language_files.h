@@ -20,6 +20,9 @@ struct NlfFile {
     bool complete = false;           // the header and as many texts as names
 };
 
+// The lines of a text file, without a byte-order mark and line ends.
+std::vector<std::string> TextLines(const std::string& bytes);
+
 // names: the texts' names in order; English.nlf's comments give them.
 NlfFile ReadNlf(const std::string& bytes, const std::vector<std::string>* names = nullptr);
 // Modern UI's texts in a language .nsh, each name once (its first line).

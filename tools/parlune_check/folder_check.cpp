@@ -57,20 +57,6 @@ std::string Listed(const std::vector<std::string>& names) {
     return out;
 }
 
-// "&" marks a menu accelerator; "&&" is an ampersand.
-std::size_t Accelerators(const std::string& text) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        if (i + 1 < text.size() && text[i + 1] == '&') {
-            ++i;
-        } else {
-            ++count;
-        }
-    }
-    return count;
-}
-
 // What a translation must keep of en.json's text for the same key.
 void CompareTexts(FileReport& report, const KeyEntry& own, const KeyEntry& english) {
     const auto warn = [&](const char* kind, const std::string& message) {

@@ -95,16 +95,6 @@ bool WriteText(const fs::path& path, const std::string& text) {
     return static_cast<bool>(out.flush());
 }
 
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::istringstream in(bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? bytes.substr(3) : bytes);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 std::string Joined(const std::vector<std::string>& lines) {
     std::string text = "\xEF\xBB\xBF";  // NSIS reads a file without one in the system's ANSI code page
     for (const std::string& line : lines) text += line + "\r\n";
@@ -208,7 +198,7 @@ std::string WriteNsisTables(const std::vector<NsisTable>& tables, const std::str
         nlf.lines[nlf.idLine] = table.id;
         if (table.nsisLanguage == "English") nlf.lines[nlf.rtlLine] = table.rightToLeft ? "RTL" : "-";
 
-        std::vector<std::string> nsh = Lines(nshBytes);
+        std::vector<std::string> nsh = TextLines(nshBytes);
         bool named = false;
         for (std::string& line : nsh) {
             const std::size_t start = line.find_first_not_of(" \t");

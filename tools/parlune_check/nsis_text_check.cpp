@@ -4,21 +4,9 @@
 #include "declared_texts.h"
 #include "language_names.h"
 #include "nsis_language_files.h"
+#include "utf8_text.h"
 
 namespace {
-
-std::size_t Accelerators(const std::string& text) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        if (i + 1 < text.size() && text[i + 1] == '&') {
-            ++i;
-        } else {
-            ++count;
-        }
-    }
-    return count;
-}
 
 std::string FirstSubtag(const std::string& tag) { return tag.substr(0, tag.find('-')); }
 
