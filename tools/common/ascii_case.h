@@ -16,3 +16,8 @@ inline std::string AsciiUpper(std::string text) {
     }
     return text;
 }
+
+// A number as language files write NSIS ids: ASCII digits only, at least one.
+inline bool IsAsciiDigits(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}

@@ -31,3 +31,6 @@ TagLanguage LanguageOfTag(const std::string& tag);
 // The tags of the rows of either table that list the NSIS id ("1033": en,
 // en-gb, en-xm), in the tables' order.
 std::vector<std::string> TagsOfNsisId(const std::string& id);
+
+// The tag's language subtag: "de" for "de-at".
+inline std::string PrimarySubtag(const std::string& tag) { return tag.substr(0, tag.find('-')); }

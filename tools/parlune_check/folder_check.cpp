@@ -123,8 +123,7 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
 // its language's.
 std::string EffectiveId(const FileReport& file) {
     const std::string& own = file.nsisLanguageId;
-    const bool digits = !own.empty() && own.find_first_not_of("0123456789") == std::string::npos;
-    return digits ? own : file.tagLanguage.nsisId;
+    return IsAsciiDigits(own) ? own : file.tagLanguage.nsisId;
 }
 
 // Two files that set one id: NSIS reads the id back (remembered, /LANG=) as

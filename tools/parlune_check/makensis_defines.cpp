@@ -1,5 +1,7 @@
 #include "makensis_defines.h"
 
+#include "ascii_case.h"
+
 std::string NsisQuoted(const std::string& utf8) {
     std::string quoted;
     for (const char c : utf8) {
@@ -18,14 +20,6 @@ std::string NsisQuoted(const std::string& utf8) {
 
 namespace {
 
-bool AllDigits(const std::string& text) {
-    if (text.empty()) return false;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return false;
-    }
-    return true;
-}
-
 // A define with a value, else none (a value of an earlier folder goes).
 std::string Fact(const std::string& name, const std::string& value) {
     if (!value.empty()) return "!define /redef " + name + " \"" + value + "\"\n";
@@ -41,7 +35,7 @@ std::string MakensisDefines(const FolderReport& report) {
     std::string facts, beyond;
     for (const FileReport& file : report.files) {
         if (file.baseName.empty()) continue;
-        std::string id = AllDigits(file.nsisLanguageId) ? file.nsisLanguageId : "";
+        std::string id = IsAsciiDigits(file.nsisLanguageId) ? file.nsisLanguageId : "";
         std::string name = file.languageName;
         if (file.beyondTable) {
             beyond += "|" + file.baseName;

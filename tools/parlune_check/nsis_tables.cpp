@@ -7,7 +7,9 @@
 #include <set>
 #include <sstream>
 
+#include "ascii_case.h"
 #include "file_reading.h"
+#include "language_names.h"
 #include "makensis_defines.h"
 
 namespace {
@@ -29,12 +31,6 @@ const std::set<std::string> kRightToLeft = {"ar", "arc", "ckb", "dv", "fa", "he"
 constexpr int kFirstCustomId = 0x200;
 constexpr int kLastCustomId = 0x3FF;
 
-bool AllDigits(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
-std::string FirstSubtag(const std::string& tag) { return tag.substr(0, tag.find('-')); }
-
 // The files in the order their NSIS languages are inserted: the code
 // table's, then the ones beyond it, each by tag.
 std::vector<const FileReport*> InsertionOrder(const FolderReport& report) {
@@ -50,7 +46,7 @@ std::vector<const FileReport*> InsertionOrder(const FolderReport& report) {
 
 std::string ChooseId(const FileReport& file, std::set<std::string>& used) {
     std::vector<std::string> candidates;
-    if (AllDigits(file.nsisLanguageId)) candidates.push_back(file.nsisLanguageId);
+    if (IsAsciiDigits(file.nsisLanguageId)) candidates.push_back(file.nsisLanguageId);
     std::istringstream rowIds(file.tagLanguage.rowIds);
     for (std::string id; rowIds >> id;) candidates.push_back(id);
     const auto windows = kWindowsIds.find(file.baseName);
@@ -129,7 +125,7 @@ std::vector<NsisTable> PlanNsisTables(const FolderReport& report) {
             table.id = ChooseId(*file, used);
             if (table.nsisLanguage.empty()) {
                 table.nsisLanguage = "English";
-                table.rightToLeft = kRightToLeft.count(FirstSubtag(file->baseName)) != 0;
+                table.rightToLeft = kRightToLeft.count(PrimarySubtag(file->baseName)) != 0;
                 table.texts = Overlaid(english != nullptr ? english->nsisTexts : std::vector<NsisText>(), file->nsisTexts);
             } else {
                 table.texts = file->nsisTexts;

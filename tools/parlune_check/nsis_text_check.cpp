@@ -8,8 +8,6 @@
 
 namespace {
 
-std::string FirstSubtag(const std::string& tag) { return tag.substr(0, tag.find('-')); }
-
 void CheckName(FileReport& report, const KeyEntry& key) {
     const std::string folded = AsciiLower(key.name);
     if (folded.compare(0, 1, "^") != 0 && folded.compare(0, 4, "mui_") != 0) return;
@@ -55,7 +53,7 @@ void CheckLanguageId(FileReport& report, const KeyEntry& key) {
     const std::vector<std::string> tags = TagsOfNsisId(key.text);
     if (tags.empty()) return;
     for (const std::string& tag : tags) {
-        if (FirstSubtag(tag) == FirstSubtag(report.baseName)) return;
+        if (PrimarySubtag(tag) == PrimarySubtag(report.baseName)) return;
     }
     const std::string& own = report.tagLanguage.nsisId;
     report.problems.push_back(
