@@ -16,6 +16,7 @@ packages=(
   rapidjson-dev nlohmann-json3-dev libsimdjson-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   nsis wine wine64 wine32:i386 qemu-user-static xvfb xauth xdotool locales
+  translate-toolkit gettext
 )
 locales=("ja_JP.UTF-8 UTF-8" "en_GB.UTF-8 UTF-8" "fr_CA.UTF-8 UTF-8" "sr_RS@latin UTF-8"
          "de_DE.UTF-8 UTF-8" "en_US.UTF-8 UTF-8" "cy_GB.UTF-8 UTF-8")

@@ -11,6 +11,7 @@
 #include "language_names.h"
 #include "makensis_defines.h"
 #include "pseudo_locale.h"
+#include "reports.h"
 #include "support/language_folder.h"
 
 namespace {
@@ -65,6 +66,10 @@ TEST(ParluneCheck, InvalidJsonIsExplainedWhereItIsFixed) {
         {"{\"a\": \"b}", 1, 7, "closing quote of the text that starts here, found the end of the file"},
         {"{\"a\": \"b\"", 1, 10, "expected \",\" or \"}\", found the end of the file"},
         {"{\"a\": -x}", 1, 7, "digits after the minus sign"},
+        {"{\"a\": \u00e9}", 1, 7, "found \"\u00e9\""},  // the whole character, never its first byte
+        {"{\"a\": \u201cb\u201d}", 1, 7, "found a typographic quote (\u201c); JSON takes straight quotes (\")"},
+        {"{\u201ea\": 1}", 1, 2, "expected a key in quotes, found a typographic quote (\u201e)"},
+        {"{\"a\": \"Click \"Next\" now\"}", 1, 15, "a quote inside a text ends it: write \\\" for"},
     };
     for (const auto& c : cases) {
         const LanguageFileCheck check = CheckLanguageFile(c.text, 1024);
@@ -186,14 +191,14 @@ TEST(ParluneCheck, FolderComparesEveryFileWithEnJson) {
     EXPECT_EQ(german.language, "German");
     EXPECT_EQ(german.texts, 2u);
     EXPECT_EQ(german.translated, 1u);
-    EXPECT_EQ(Kinds(german.problems),
-              (std::vector<Found>{{"unknown-key", 1, 26}, {"missing-key", 1, 44}, {"missing-key", 1, 44}}));
+    EXPECT_EQ(Kinds(german.problems), (std::vector<Found>{{"key-case", 1, 2}, {"unknown-key", 1, 26},
+                                                          {"missing-key", 1, 44}, {"missing-key", 1, 44}}));
 
     const FileReport& misnamed = report.files[1];
     EXPECT_EQ(Kinds(misnamed.problems), (std::vector<Found>{{"file-name", 1, 1}}));
     EXPECT_NE(misnamed.problems[0].message.find("rename it to de-de.json"), std::string::npos);
     EXPECT_EQ(report.errors, 1u);
-    EXPECT_EQ(report.warnings, 4u);  // en.json's Count holds no string
+    EXPECT_EQ(report.warnings, 5u);  // en.json's Count holds no string
 }
 
 // What a translation must keep of en.json's text, one line of de.json per
@@ -213,8 +218,12 @@ TEST(ParluneCheck, TranslationsKeepPlaceholdersMarksAndWhiteSpace) {
         {"&Next", "&&Weiter", {"accelerator"}, ""},
         {"Fish && Chips", "Fisch && Pommes", {}, ""},
         {" x", "x", {"white-space"}, ""},
-        {"x\n", "x\n", {}, ""},
-        {"Next", "Weiter$\r$\nmehr", {"nsis-escape"}, "NSIS escape $\\r,"},
+        {"x\\n", "x\\n", {}, ""},
+        {"x\\n", "x\n", {"control-character"}, "holds a line break as it is"},
+        {"a b", "a\tb", {"control-character"}, "holds a tab as it is"},
+        {"Next", "", {"empty-text"}, "is \"\", so the installer shows nothing"},
+        {"", "", {}, ""},
+        {"Next", "Weiter$\\r$\\nmehr", {"nsis-escape"}, "NSIS escape $\\r,"},
         {"Next", "Weiter$\\\\tmehr", {"nsis-escape"}, "NSIS escape $\\t,"},
         {"Price", "Preis: 5 $", {}, ""},
     };
@@ -238,12 +247,68 @@ TEST(ParluneCheck, TranslationsKeepPlaceholdersMarksAndWhiteSpace) {
 TEST(ParluneCheck, TextsSameAsEnglishCountApartFromTranslations) {
     LanguageFolder folder;
     folder.Write("en.json", "{\"Title\": \"Setup\", \"OK\": \"OK\", \"Next\": \"Next\"}");
-    folder.Write("de.json", "{\"Title\": \"Einrichtung\", \"OK\": \"OK\"}");
+    folder.Write("de.json", "{\"Title\": \"Einrichtung\", \"OK\": \"OK\", \"Next\": \"\"}");
     const FolderReport report = CheckFolder(folder.path().u8string(), 1024);
-    EXPECT_EQ(report.files[0].texts, 2u);
+    EXPECT_EQ(report.files[0].texts, 3u);
     EXPECT_EQ(report.files[0].translated, 1u);
-    EXPECT_EQ(report.files[0].untranslated, 1u);
+    EXPECT_EQ(report.files[0].untranslated, 2u);  // en.json's text word for word, and ""
     EXPECT_EQ(report.files[1].untranslated, 0u);  // en.json itself
+    EXPECT_NE(TextReport(report).find("\n  untranslated (en.json's text or \"\"): OK, Next\n"), std::string::npos);
+    EXPECT_NE(JsonReport(report).find("\"untranslated\": 2, \"untranslatedKeys\": [\"OK\", \"Next\"]"),
+              std::string::npos);
+}
+
+// What translators and their platforms get wrong, one file of the folder
+// per case beside this en.json; the keys Parlune reads are no texts.
+TEST(ParluneCheck, TranslatorsMistakesMetadataAndNotes) {
+    const char* const english =
+        "{\"NsisLanguageId\": \"1033\", \"LanguageName\": \"English\", \"T\": \"Title\",\n"
+        " \"@T\": {\"description\": \"The first page's title\", \"maxLength\": 8}, \"@@locale\": \"en\"}";
+    const struct {
+        const char* file;
+        const char* text;
+        std::vector<std::string> kinds;
+        const char* says;
+        std::size_t coverage;
+    } cases[] = {
+        {"de.json", "{\"T\": \"Titel\"}", {}, "", 100},  // no NsisLanguageId: nothing to translate
+        {"de.json", "{\"NsisLanguageId\": \"German\", \"T\": \"Titel\"}", {"nsis-language-id"},
+         "\"German\" is no number, so the installer ignores it and takes 1031", 100},
+        {"de.json", "{\"NsisLanguageId\": \"0x0407\"}", {"nsis-language-id", "missing-key"}, "give \"1031\" or leave it out", 0},
+        {"de.json", "{\"NsisLanguageId\": \"1036\"}", {"nsis-language-id", "missing-key"}, "1036 is French's, not German's", 0},
+        {"it.json", "{\"NsisLanguageId\": \"4242\"}", {"nsis-language-id", "missing-key"}, "an id of no language", 0},
+        {"de-at.json", "{\"NsisLanguageId\": \"3079\", \"T\": \"Titel\"}", {}, "", 100},  // a regional id
+        {"de.json", "{\"LanguageName\": \"English\", \"T\": \"Titel\"}", {"language-name"}, "lists this file by that name", 100},
+        {"de.json", "{\"T\": \"Titelseite\"}", {"max-length"}, "10 characters, more than the 8 that \"@T\" in en.json", 100},
+        {"de.json", "{\"T\": \"Titelseite\", \"@T\": {\"maxLength\": 12}}", {}, "", 100},  // its own note wins
+        {"de.json", "{\"T\": \"Titel\", \"@X\": {}}", {"note-key"}, "\"@X\" is about no key", 100},
+        {"de.json", "{\"T\": \"Titel\", \"@T\": \"x\"}", {"note"}, "is no object", 100},
+        {"de.json", "{\"T\": \"Titel\", \"@T\": {\"maxLength\": \"8\"}}", {"note"}, "no whole number above 0", 100},
+        {"de.json", "{\"@@locale\": \"de\", \"T\": \"Titel\"}", {}, "", 100},
+        {"de.json", "{\"translation\": {\"T\": \"Titel\"}}", {"nested-root", "missing-key"},
+         "inside \"translation\" { }, and the installer reads only the strings at the root", 0},
+        {"de.json", "{\"A\": {\"B\": \"x\"}, \"C\": {}}", {"nested-root", "missing-key"}, "and 1 more nested objects", 0},
+    };
+    for (const auto& c : cases) {
+        LanguageFolder folder;
+        folder.Write("en.json", english);
+        folder.Write(c.file, c.text);
+        const FolderReport report = CheckFolder(folder.path().u8string(), 1024);
+        EXPECT_EQ(report.englishTexts, 1u);
+        ASSERT_EQ(report.files.size(), 2u);
+        const bool first = report.files[0].fileName == c.file;
+        const FileReport& file = report.files[first ? 0 : 1];
+        std::vector<std::string> kinds;
+        std::string messages;
+        for (const Problem& problem : file.problems) {
+            kinds.push_back(problem.kind);
+            messages += problem.message + "\n";
+        }
+        EXPECT_EQ(kinds, c.kinds) << c.text << "\n" << messages;
+        EXPECT_NE(messages.find(c.says), std::string::npos) << c.text << "\n" << messages;
+        EXPECT_EQ(file.translated * 100 / report.englishTexts, c.coverage) << c.text;
+        EXPECT_TRUE(report.files[first ? 1 : 0].problems.empty()) << c.text;  // en.json
+    }
 }
 
 TEST(ParluneCheck, AFolderWithoutEnJsonIsAnError) {
@@ -301,13 +366,13 @@ TEST(ParluneCheck, PseudoLocaleFileFollowsEnJsonThenNsisTexts) {
 TEST(ParluneCheck, FactsForTheMacrosAreMakensisDefines) {
     EXPECT_EQ(NsisQuoted("Srpski \"$1\"\n\tx\x01"), "Srpski $\\\"$$1$\\\"$\\n$\\tx");
     LanguageFolder folder;
-    folder.Write("en.json", "{\"NsisLanguageId\": \"1033\", \"LanguageName\": \"English\"}");
+    folder.Write("en.json", "{\"NsisLanguageId\": \"1033\", \"LanguageName\": \"English\", \"Title\": \"Title\"}");
     folder.Write("de.json", std::string("{\"NsisLanguageId\": \"10x\", \"LanguageName\": \"D\\u00e9utsch\"}\0{", 59));
     folder.Write("notes.json", "{\"LanguageName\": \"never loaded\"}");
     EXPECT_EQ(MakensisDefines(CheckFolder(folder.path().u8string(), 1024)),
               "!ifdef _PARLUNE_FACT_ID_de\n!undef _PARLUNE_FACT_ID_de\n!endif\n"
               "!define /redef _PARLUNE_FACT_NAME_de \"D\xC3\xA9utsch\"\n"
-              "!define /redef _PARLUNE_FACT_COVERAGE_de \"100\"\n"
+              "!define /redef _PARLUNE_FACT_COVERAGE_de \"0\"\n"
               "!define /redef _PARLUNE_FACT_ID_en \"1033\"\n"
               "!define /redef _PARLUNE_FACT_NAME_en \"English\"\n"
               "!define /redef _PARLUNE_FACT_COVERAGE_en \"100\"\n"
@@ -333,12 +398,12 @@ TEST(ParluneCheck, FactsForTheMacrosAreMakensisDefines) {
     EXPECT_EQ(report.files[2].problems[0].kind, "shared-id");
     EXPECT_NE(report.files[2].problems[0].message.find("de.json and de-at.json both set $LANGUAGE to 1031"),
               std::string::npos);
-    EXPECT_EQ(Kinds(report.files[1].problems).size(), 4u);  // de-at.json: Title, Extra unknown, en.json's two missing
+    EXPECT_EQ(Kinds(report.files[1].problems).size(), 1u);  // de-at.json: Extra unknown
     const std::string facts = MakensisDefines(report);
     for (const char* fact : {"_PARLUNE_FACT_NSIS_cy \"Welsh\"", "_PARLUNE_FACT_ID_cy \"1106\"",
                              "_PARLUNE_FACT_NAME_cy \"Cymraeg\"", "_PARLUNE_FACT_NAME_de-at \"Deutsch (de-at)\"",
                              "_PARLUNE_FACT_ID_de-at \"1031\"", "_PARLUNE_FACT_BEYOND \"|cy|de-at|haw\"",
-                             "_PARLUNE_FACT_COVERAGE_cy \"0\"", "_PARLUNE_FACT_COVERAGE_en \"100\"",
+                             "_PARLUNE_FACT_COVERAGE_cy \"100\"", "_PARLUNE_FACT_COVERAGE_en \"100\"",
                              "_PARLUNE_FACT_NAME_haw \"\xCA\xBB\xC5\x8Clelo Hawai\xCA\xBBi\""}) {
         EXPECT_NE(facts.find(fact), std::string::npos) << fact;
     }

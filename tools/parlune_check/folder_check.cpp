@@ -11,7 +11,9 @@
 #include "file_names.h"
 #include "file_reading.h"
 #include "language_names.h"
+#include "metadata_keys.h"
 #include "nsis_text_check.h"
+#include "translator_notes.h"
 #include "utf8_text.h"
 
 namespace {
@@ -88,6 +90,29 @@ void CompareTexts(FileReport& report, const KeyEntry& own, const KeyEntry& engli
     }
 }
 
+// What a translation's share counts: not NSIS's own texts (NSIS's language
+// stands in for them), not the facts Parlune reads, not notes.
+bool IsCoveredText(const KeyEntry& key) {
+    return key.hasText && FindNsisText(key.name) == nullptr && !IsMetadataKey(key.foldedName) && !IsAnnotation(key.name);
+}
+
+std::size_t CoveredTexts(const LanguageFileCheck& check) {
+    std::size_t count = 0;
+    for (const KeyEntry& key : check.keys) count += IsCoveredText(key) ? 1 : 0;
+    return count;
+}
+
+// The installer folds ASCII case; json2po and the platforms match keys
+// exactly and take "welcometitle" for a key en.json lacks.
+void CompareKeyCase(FileReport& report, const KeyEntry& own, const KeyEntry& english) {
+    if (own.name == english.name) return;
+    report.problems.push_back({Severity::Warning, "key-case", own.line, own.column,
+                               "The key \"" + own.name + "\" differs from en.json's \"" + english.name +
+                                   "\" only in letter case; the installer finds it, but json2po and translation "
+                                   "platforms match keys exactly, so they drop this translation; write \"" +
+                                   english.name + "\"."});
+}
+
 // Keys the file has that en.json lacks, and keys of en.json the file lacks.
 void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, const LanguageFileCheck& englishCheck) {
     std::map<std::string, const KeyEntry*> englishKeys;
@@ -98,11 +123,26 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
     std::map<std::string, const KeyEntry*> ownKeys;
     for (const KeyEntry& key : check.keys) {
         ownKeys.emplace(key.foldedName, &key);
-        if (!key.hasText || FindNsisText(key.name) != nullptr) continue;
+        if (!key.hasText || !IsCoveredText(key)) continue;
         const auto english = englishKeys.find(key.foldedName);
         if (english != englishKeys.end()) {
-            ++(key.text == english->second->text ? report.untranslated : report.translated);
-            CompareTexts(report, key, *english->second);
+            const KeyEntry& source = *english->second;
+            CompareKeyCase(report, key, source);
+            const bool empty = key.text.empty() && !source.text.empty();
+            if (key.text == source.text || empty) {
+                ++report.untranslated;
+                report.untranslatedKeys.push_back(source.name);
+            } else {
+                ++report.translated;
+            }
+            if (empty) {
+                report.problems.push_back({Severity::Warning, "empty-text", key.line, key.column,
+                                           "The text of \"" + key.name + "\" is \"\", so the installer shows nothing "
+                                           "where en.json has a text (a platform writes \"\" for a text not yet "
+                                           "translated); translate it, or remove the key to show en.json's."});
+            } else {
+                CompareTexts(report, key, source);
+            }
         } else if (key.name[0] != '^' && AsciiLower(key.name).compare(0, 4, "mui_") != 0) {  // NSIS's: named apart
             report.problems.push_back({Severity::Warning, "unknown-key", key.line, key.column,
                                        "en.json has no key \"" + key.name +
@@ -111,7 +151,7 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
         }
     }
     for (const KeyEntry& key : englishCheck.keys) {
-        if (!key.hasText || ownKeys.count(key.foldedName) != 0 || FindNsisText(key.name) != nullptr) continue;
+        if (!key.hasText || ownKeys.count(key.foldedName) != 0 || !IsCoveredText(key)) continue;
         report.problems.push_back({Severity::Warning, "missing-key", check.endLine, check.endColumn,
                                    "The file has no \"" + key.name + "\" (en.json " + std::to_string(key.line) + ":" +
                                        std::to_string(key.column) +
@@ -214,7 +254,11 @@ FolderReport CheckFolder(const std::string& utf8Folder, int stringSize, const st
     }
     for (std::size_t i = 0; i < report.files.size(); ++i) {
         FileReport& file = report.files[i];
-        if (checks[i].readable && !file.baseName.empty()) CheckNsisTexts(file, checks[i], english);
+        if (checks[i].readable && !file.baseName.empty()) {
+            CheckNsisTexts(file, checks[i], english);
+            CheckMetadata(file, checks[i], english);
+            CheckTranslatorNotes(file, checks[i], english);
+        }
         file.texts -= file.nsisTexts.size();  // counted apart: NSIS has its own texts for them
     }
     if (english == nullptr) {
@@ -222,14 +266,11 @@ FolderReport CheckFolder(const std::string& utf8Folder, int stringSize, const st
                                          "The folder has no en.json, so every key that a language file lacks shows "
                                          "as \"\", and so does every text for languages without a file; add en.json."});
     } else {
-        report.englishTexts = CountTexts(*english);
-        for (const FileReport& file : report.files) {
-            if (file.baseName == "en") report.englishTexts -= file.nsisTexts.size();
-        }
+        report.englishTexts = CoveredTexts(*english);
         for (std::size_t i = 0; i < report.files.size(); ++i) {
             FileReport& file = report.files[i];
             if (&checks[i] == english) {
-                file.translated = file.texts;
+                file.translated = report.englishTexts;
                 if (declared != nullptr) CheckDeclaredTexts(report, file, *english, *declared);
             } else if (checks[i].readable && !file.baseName.empty()) {
                 CompareWithEnglish(file, checks[i], *english);

@@ -19,7 +19,8 @@ struct FileReport {
     std::string selectedBy;      // the tags that load it: "de, de-*"
     std::size_t texts = 0;       // keys the installer finds a text for
     std::size_t translated = 0;    // of them, keys that en.json has too, with a text of their own
-    std::size_t untranslated = 0;  // keys whose text is en.json's, word for word
+    std::size_t untranslated = 0;  // keys whose text is en.json's, word for word, or ""
+    std::vector<std::string> untranslatedKeys;  // their names, as en.json writes them
     std::string nsisLanguageId;    // the texts GetStr finds for these keys, "" for none
     std::string languageName;
     std::vector<NsisText> nsisTexts;  // its texts for NSIS's and Modern UI's own, by NSIS's names

@@ -89,6 +89,7 @@ private:
             return;
         }
         result_.readable = true;
+        nestedRoot_ = CheckNestedRoot(members);
         for (const ParsedMember& member : members) CheckMember(*member.node, member.nameOffset, member.valueOffset);
         result_.textCount = fileKeys_.TextCount();
         // The parser stopped just after the root's closing brace.
@@ -107,6 +108,29 @@ private:
         std::size_t nameOffset;
         std::size_t valueOffset;
     };
+
+    // Platforms' nested JSON and i18next's {"translation": {…}}: texts one
+    // level down, where the installer never looks. Reported once, for the
+    // first object, instead of a warning per member.
+    bool CheckNestedRoot(const std::vector<ParsedMember>& members) {
+        const ParsedMember* firstObject = nullptr;
+        std::size_t objects = 0;
+        for (const ParsedMember& member : members) {
+            if (IsAnnotation(member.node->memberName)) continue;
+            if (member.node->kind == JsonKind::String) return false;
+            if (member.node->kind != JsonKind::Object) continue;
+            if (objects++ == 0) firstObject = &member;
+        }
+        if (firstObject == nullptr) return false;
+        const std::string more = objects > 1 ? " and " + std::to_string(objects - 1) + " more nested objects" : "";
+        Report(Severity::Error, "nested-root", firstObject->nameOffset,
+               "The file's texts are inside " + Quote(firstObject->node->memberName) + " { }" + more +
+                   ", and the installer reads only the strings at the root, so it finds no text in this file; "
+                   "flatten it to one \"Key\": \"text\" member per text at the root, named as in en.json (Weblate: "
+                   "file format \"JSON file\" or \"ARB file\", not \"JSON nested structure file\" or i18next; "
+                   "Crowdin: keep en.json flat, its exports follow it).");
+        return true;
+    }
 
     static void Collect(void* context, const JsonNode& member, std::size_t nameOffset, std::size_t valueOffset) {
         static_cast<std::vector<ParsedMember>*>(context)->push_back({&member, nameOffset, valueOffset});
@@ -138,7 +162,12 @@ private:
                        " characters; the installer cuts every key it is asked for to that length, so this one is "
                        "never found; shorten it.");
         }
+        if (IsAnnotation(name)) {
+            CheckNote(member, nameOffset);
+            return;
+        }
         if (member.kind == JsonKind::Array || member.kind == JsonKind::Object) {
+            if (nestedRoot_) return;
             Report(Severity::Warning, "nested", valueOffset,
                    "The installer never looks inside nested objects or arrays, so " + Quote(name) +
                        " has no text; give it a string.");
@@ -153,6 +182,37 @@ private:
         CheckText(member.stringValue, valueOffset);
     }
 
+    // "@Key": {"description": …, "maxLength": N}; "@@locale" and ARB's
+    // other attributes of the whole file pass as they are.
+    void CheckNote(const JsonNode& member, std::size_t nameOffset) {
+        const std::string name = member.memberName;
+        if (name.compare(0, 2, "@@") == 0) return;
+        const auto warn = [&](const std::string& what) {
+            Report(Severity::Warning, "note", nameOffset, "The note " + Quote(name) + " " + what);
+        };
+        if (member.kind != JsonKind::Object) {
+            warn("is no object, so no platform reads it; write it as " + Quote(name) +
+                 ": {\"description\": \"…\", \"maxLength\": 40}.");
+            return;
+        }
+        const LineColumn at = positions_.At(nameOffset);
+        TranslatorNote note{name.substr(1), at.line, at.column};
+        for (const JsonNode* field = member.firstChild; field != nullptr; field = field->nextSibling) {
+            const std::string fieldName = field->memberName;
+            if (fieldName == "description" && field->kind != JsonKind::String) {
+                warn("has a description that is no string; put it in quotes.");
+            } else if (fieldName == "maxLength") {
+                if (field->kind != JsonKind::Integer || field->integerValue < 1) {
+                    warn("has a maxLength that is no whole number above 0, so nothing checks the texts' length; "
+                         "write it as a number without quotes, for example 40.");
+                } else {
+                    note.maxLength = static_cast<std::size_t>(field->integerValue);
+                }
+            }
+        }
+        result_.notes.push_back(note);
+    }
+
     void CheckText(const std::string& value, std::size_t valueOffset) {
         const std::u16string wide = FromUtf8(value);
         if (ToUtf8(wide) != value) {
@@ -161,6 +221,7 @@ private:
                    "the file as UTF-8.");
         }
         CheckNsisEscapes(value, valueOffset);
+        CheckRawControls(valueOffset);
         const std::size_t room = stringSize_ > 1 ? static_cast<std::size_t>(stringSize_) - 1 : 0;
         if (wide.size() > room) {
             Report(Severity::Warning, "long-text", valueOffset,
@@ -190,10 +251,29 @@ private:
         }
     }
 
+    // JSON forbids control characters inside a text; the installer reads
+    // them, but translate-toolkit and the platforms reject the whole file.
+    void CheckRawControls(std::size_t valueOffset) {
+        for (std::size_t i = valueOffset + 1; i < bytes_.size() && bytes_[i] != '"'; ++i) {
+            const unsigned char c = static_cast<unsigned char>(bytes_[i]);
+            if (c == '\\') {
+                ++i;
+            } else if (c < 0x20) {
+                const std::string what = c == '\n' || c == '\r' ? "a line break" : c == '\t' ? "a tab" : "a control character";
+                Report(Severity::Warning, "control-character", i,
+                       "The text holds " + what + " as it is; the installer shows it, but JSON forbids it, and "
+                       "translate-toolkit and translation platforms reject the whole file; write \\n (\\r\\n for "
+                       "a Windows line break), \\t or \\u00XX instead.");
+                return;
+            }
+        }
+    }
+
     const std::string& bytes_;
     TextPositions positions_;
     int stringSize_;
     LanguageFileCheck result_;
+    bool nestedRoot_ = false;
     FileKeys fileKeys_;
 };
 

@@ -2,7 +2,6 @@
 
 #include "ascii_case.h"
 #include "declared_texts.h"
-#include "language_names.h"
 #include "nsis_language_files.h"
 #include "utf8_text.h"
 
@@ -47,29 +46,11 @@ void CompareWithEnglish(FileReport& report, const KeyEntry& key, const std::stri
     }
 }
 
-void CheckLanguageId(FileReport& report, const KeyEntry& key) {
-    // A language NSIS lacks may name its nearest (Kaingang Portuguese's 1046).
-    if (report.baseName.empty() || report.tagLanguage.nsisLanguage.empty()) return;
-    const std::vector<std::string> tags = TagsOfNsisId(key.text);
-    if (tags.empty()) return;
-    for (const std::string& tag : tags) {
-        if (PrimarySubtag(tag) == PrimarySubtag(report.baseName)) return;
-    }
-    const std::string& own = report.tagLanguage.nsisId;
-    report.problems.push_back(
-        {Severity::Error, "nsis-language-id", key.line, key.column,
-         "NsisLanguageId " + key.text + " is " + LanguageName(tags.front()) + "'s, so with this file the installer "
-             "would show NSIS's " + LanguageName(tags.front()) + " buttons and texts, and the file's texts for "
-             "NSIS's own would go into " + LanguageName(tags.front()) + "'s table; " +
-             (own.empty() ? std::string("leave it out") : "give " + own + " or leave it out") + "."});
-}
-
 }  // namespace
 
 void CheckNsisTexts(FileReport& report, const LanguageFileCheck& check, const LanguageFileCheck* english) {
     for (const KeyEntry& key : check.keys) {
         if (!key.hasText) continue;
-        if (key.foldedName == "nsislanguageid") CheckLanguageId(report, key);
         const NsisText* nsis = FindNsisText(key.name);
         if (nsis == nullptr) {
             CheckName(report, key);

@@ -1,6 +1,5 @@
 // A language file's texts for NSIS's and Modern UI's own, against NSIS's
-// English: names NSIS knows, the references NSIS fills in, & marks; and its
-// NsisLanguageId, which names the table those texts go into.
+// English: names NSIS knows, the references NSIS fills in, & marks.
 #pragma once
 
 #include "folder_check.h"

@@ -42,6 +42,11 @@ std::string TextReport(const FolderReport& report) {
         out += Padded(file.fileName, 14) + Padded(file.language.empty() ? "(not loaded)" : file.language, 26) +
                Counted(file.texts, "key") + ", " + Share(file, report.englishTexts) + NsisShare(file) +
                (file.selectedBy.empty() ? "" : "; tags " + file.selectedBy) + "\n";
+        if (!file.untranslatedKeys.empty()) {
+            out += "  untranslated (en.json's text or \"\"):";
+            for (std::size_t k = 0; k < file.untranslatedKeys.size(); ++k) out += (k > 0 ? ", " : " ") + file.untranslatedKeys[k];
+            out += "\n";
+        }
         for (const Problem& problem : file.problems) {
             out += "  " + file.fileName + ":" + std::to_string(problem.line) + ":" + std::to_string(problem.column) +
                    ": " + SeverityName(problem.severity) + ": " + problem.message + "\n";
@@ -66,7 +71,11 @@ std::string JsonReport(const FolderReport& report) {
                ", \"baseName\": " + JsonQuoted(file.baseName) + ", \"language\": " + JsonQuoted(file.language) +
                ", \"tags\": " + JsonQuoted(file.selectedBy) +
                ", \"keys\": " + std::to_string(file.texts) + ", \"translated\": " + std::to_string(file.translated) +
-               ", \"untranslated\": " + std::to_string(file.untranslated) +
+               ", \"untranslated\": " + std::to_string(file.untranslated) + ", \"untranslatedKeys\": [";
+        for (std::size_t k = 0; k < file.untranslatedKeys.size(); ++k) {
+            out += (k > 0 ? ", " : "") + JsonQuoted(file.untranslatedKeys[k]);
+        }
+        out += std::string("]") +
                ", \"nsisTexts\": " + std::to_string(file.nsisTexts.size()) + ", \"problems\": [";
         for (std::size_t k = 0; k < file.problems.size(); ++k) {
             out += std::string(k > 0 ? "," : "") + "\n      " + JsonProblem(file.problems[k], file.fileName);
