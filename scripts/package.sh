@@ -4,6 +4,7 @@
 #   Include/Parlune.nsh  Include/Parlune/*.nsh  Include/ParluneLanguages.nsh  Docs/Parlune/  Examples/Parlune/
 #   Bin/parlune-check.exe  Bin/parlune-import.exe          (the language file tools, 32-bit Windows)
 #   Bin/linux-x86_64/parlune-check  Bin/linux-x86_64/parlune-import  (the same, static, for any x86-64 Linux)
+#   Bin/parlune-po.py                                      (language files to gettext catalogs and back; Python 3)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,6 +22,7 @@ for tool in check import; do
   install -D -m 755 "build/win-x86/tools/parlune_$tool/parlune-$tool.exe" "$stage/Bin/parlune-$tool.exe"
   install -D -m 755 "build/linux-x86_64/tools/parlune_$tool/parlune-$tool" "$stage/Bin/linux-x86_64/parlune-$tool"
 done
+install -D -m 755 tools/parlune_po/parlune-po.py "$stage/Bin/parlune-po.py"
 # The user guide with its pictures and list, laid out as in docs/, so that
 # its links hold in the package too.
 install -D -m 644 docs/guide.md "$stage/Docs/Parlune/README.md"
