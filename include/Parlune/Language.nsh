@@ -200,13 +200,65 @@
   !verbose pop
 !macroend
 
+; ---- Translators' preview ----
+
+; "NAME":"NAME" for a declared text, in the keys file.
+!macro _ParluneKeyMember NAME
+  !appendfile /CHARSET=UTF8 "${_PARLUNE_KEYS_FILE}" `,"${NAME}":"${NAME}"`
+!macroend
+
+; PARLUNE_PREVIEW, installer only: $Parlune.Preview = the folder to load
+; instead of the packed one, else "". /LANG=keys gives a folder whose
+; en.json names every declared text by its key; language files in
+; $EXEDIR\languages go over copies of the packed ones.
+!macro _ParlunePreview
+  !insertmacro _ParluneVar Parlune.Language
+  !insertmacro _ParluneVar Parlune.Preview
+  StrCpy $Parlune.Preview ""
+  ${If} $Parlune.Language == keys
+    StrCpy $Parlune.Preview "$PLUGINSDIR\Parlune.keys"
+    StrCpy $Parlune.Language en
+    Push $OUTDIR
+    SetOutPath $Parlune.Preview
+    !tempfile _PARLUNE_KEYS_FILE
+    !appendfile "${_PARLUNE_KEYS_FILE}" `{"ParluneKeys":""`
+    !insertmacro _ParluneEach "${_PARLUNE_TEXT_LIST}" _ParluneKeyMember
+    !appendfile "${_PARLUNE_KEYS_FILE}" `}`
+    File "/oname=en.json" "${_PARLUNE_KEYS_FILE}"
+    !delfile "${_PARLUNE_KEYS_FILE}"
+    !undef _PARLUNE_KEYS_FILE
+    Pop $OUTDIR
+  ${ElseIf} ${FileExists} "$EXEDIR\languages\*.json"
+    StrCpy $Parlune.Preview "$PLUGINSDIR\Parlune.preview"
+    CreateDirectory $Parlune.Preview
+    CopyFiles /SILENT "$PLUGINSDIR\Parlune\*.json" $Parlune.Preview
+    CopyFiles /SILENT "$EXEDIR\languages\*.json" $Parlune.Preview
+  ${EndIf}
+!macroend
+
 ; The handle on the stack: the pieces in one, on the packed folder.
 !macro _ParluneInitLanguage_
   !insertmacro _ParluneChoose
   !ifndef __UNINSTALL__
     !insertmacro _ParluneDialog "$PLUGINSDIR\Parlune"
   !endif
-  !insertmacro _ParluneLoad _ParluneSelectPacked_ "$PLUGINSDIR\Parlune"
+  !define /redef _PARLUNE_PREVIEW_HERE 0
+  !ifdef PARLUNE_PREVIEW
+  !ifndef __UNINSTALL__
+    !define /redef _PARLUNE_PREVIEW_HERE 1
+  !endif
+  !endif
+  !if ${_PARLUNE_PREVIEW_HERE} = 1
+    !insertmacro _ParlunePreview
+    !define /ifndef _PARLUNE_IN_FOLDER_${_PARLUNE_SIDE}
+    ${If} $Parlune.Preview != ""
+      !insertmacro _ParluneLoad _ParluneSelectInFolder_ $Parlune.Preview
+    ${Else}
+      !insertmacro _ParluneLoad _ParluneSelectPacked_ "$PLUGINSDIR\Parlune"
+    ${EndIf}
+  !else
+    !insertmacro _ParluneLoad _ParluneSelectPacked_ "$PLUGINSDIR\Parlune"
+  !endif
 !macroend
 
 !macro ParluneInitLanguage SOURCE_FOLDER HANDLE
