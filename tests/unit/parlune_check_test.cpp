@@ -162,7 +162,7 @@ TEST(ParluneCheck, TagsBeyondTheTableAndWhatTheyInherit) {
 
 TEST(ParluneCheck, DeclaredTextsMatchEnJsonOrNameTheNearestKey) {
     LanguageFolder folder;
-    folder.Write("en.json", "{\"NsisLanguageId\": \"1033\", \"UnDone\": \"x\", \"Title\": \"T\", \"Extra\": \"e\"}");
+    folder.Write("en.json", "{\"NsisLanguageId\": \"1033\", \"UnDone\": \"x\", \"Title\": \"T\", \"Extra\": \"e\", \"@@locale\": \"en\"}");
     const std::vector<std::string> declared = DeclaredNames("UnDon\r\ntitle\n\nLicenceAgreement\n");
     EXPECT_EQ(declared, (std::vector<std::string>{"UnDon", "title", "LicenceAgreement"}));
     const FolderReport report = CheckFolder(folder.path().u8string(), 1024, &declared);
@@ -171,7 +171,8 @@ TEST(ParluneCheck, DeclaredTextsMatchEnJsonOrNameTheNearestKey) {
               std::string::npos);
     EXPECT_NE(report.folderProblems[0].message.find("did you mean UnDone?"), std::string::npos);
     EXPECT_NE(report.folderProblems[1].message.find("add it to en.json"), std::string::npos);  // nothing near
-    // UnDone and Extra are declared by nothing; Title is, in another case; NsisLanguageId is Parlune's own.
+    // UnDone and Extra are declared by nothing; Title is, in another case; NsisLanguageId is Parlune's own,
+    // "@@locale" ARB's.
     EXPECT_EQ(Kinds(report.files[0].problems), (std::vector<Found>{{"undeclared-text", 1, 28}, {"undeclared-text", 1, 57}}));
     EXPECT_EQ(report.errors, 2u);
     EXPECT_TRUE(CheckFolder(folder.path().u8string(), 1024).folderProblems.empty());
@@ -342,9 +343,10 @@ TEST(ParluneCheck, PseudoTextsAreAccentedLongerAndBracketed) {
 TEST(ParluneCheck, PseudoLocaleFileFollowsEnJsonThenNsisTexts) {
     const LanguageFileCheck english = CheckLanguageFile(
         "{\"Title\": \"Setup\", \"NsisLanguageId\": \"1033\", \"Count\": 3, \"Quote\": \"\\\"x\\\"\\t\", "
-        "\"^nextbtn\": \"Go\"}",
+        "\"^nextbtn\": \"Go\", \"@@locale\": \"en\", \"@Title\": {\"maxLength\": 9}}",
         1024);
     const std::string file = PseudoLocaleFile(english);
+    EXPECT_EQ(file.find("\"@"), std::string::npos);  // notes stay en.json's
     const std::string fromEnglish = "{\n  \"Title\": \"[Šéţûþ]\",\n  \"NsisLanguageId\": \"1033\",\n  \"Quote\": \"[\\\"ẋ\\\"]\\t\",\n  \"^nextbtn\": \"[Ĝö]\",\n";
     EXPECT_EQ(file.substr(0, fromEnglish.size()), fromEnglish);
     // NSIS's texts that en.json lacks follow, their references and & marks

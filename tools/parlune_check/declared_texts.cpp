@@ -82,7 +82,10 @@ void CheckDeclaredTexts(FolderReport& report, FileReport& englishReport, const L
                  (nearest.empty() ? std::string("add it to en.json") : "did you mean " + nearest + "?")});
     }
     for (const KeyEntry& key : english.keys) {
-        if (!key.hasText || declaredKeys.count(key.foldedName) != 0 || FindNsisText(key.name) != nullptr) continue;
+        if (!key.hasText || declaredKeys.count(key.foldedName) != 0 || FindNsisText(key.name) != nullptr ||
+            IsAnnotation(key.name)) {
+            continue;
+        }
         if (std::find(std::begin(kParluneOwnKeys), std::end(kParluneOwnKeys), key.foldedName) != std::end(kParluneOwnKeys)) {
             continue;
         }

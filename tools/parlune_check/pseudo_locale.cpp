@@ -69,8 +69,8 @@ std::string PseudoLocaleFile(const LanguageFileCheck& english) {
     std::string out = "{";
     const char* separator = "\n";
     for (const KeyEntry& key : english.keys) {
-        if (!key.hasText) continue;
-        const bool keepsValue = AsciiLower(key.name) == "nsislanguageid";
+        if (!key.hasText || IsAnnotation(key.name)) continue;  // "@@locale" is en.json's alone
+        const bool keepsValue = key.foldedName == "nsislanguageid";
         out += separator;
         out += "  " + JsonQuoted(key.name) + ": " + JsonQuoted(keepsValue ? key.text : PseudoText(key.text));
         separator = ",\n";
