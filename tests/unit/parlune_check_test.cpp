@@ -257,6 +257,11 @@ TEST(ParluneCheck, TextsSameAsEnglishCountApartFromTranslations) {
     EXPECT_NE(TextReport(report).find("\n  untranslated (en.json's text or \"\"): OK, Next\n"), std::string::npos);
     EXPECT_NE(JsonReport(report).find("\"untranslated\": 2, \"untranslatedKeys\": [\"OK\", \"Next\"]"),
               std::string::npos);
+    // A broken byte of a file, quoted in a message, leaves --json valid UTF-8.
+    folder.Write("fr.json", "{\"Titl\xE9\": \"x\"}");
+    const std::string json = JsonReport(CheckFolder(folder.path().u8string(), 1024));
+    EXPECT_EQ(json.find('\xE9'), std::string::npos);
+    EXPECT_NE(json.find("Titl\xEF\xBF\xBD"), std::string::npos);
 }
 
 // What translators and their platforms get wrong, one file of the folder

@@ -3,6 +3,7 @@
 #include "json_quoted.h"
 #include "nsis_language_files.h"
 #include "report_text.h"
+#include "std_interop.h"
 
 namespace {
 
@@ -23,11 +24,15 @@ std::string NsisShare(const FileReport& file) {
            " own texts";
 }
 
+// A file's broken UTF-8, quoted in a message or a name, as U+FFFD: the
+// report stays valid JSON whatever the files hold.
+std::string Quoted(const std::string& text) { return JsonQuoted(ToUtf8(FromUtf8(text))); }
+
 std::string JsonProblem(const Problem& problem, const std::string& file) {
     return "{\"severity\": \"" + std::string(SeverityName(problem.severity)) + "\", \"kind\": " +
-           JsonQuoted(problem.kind) + ", \"file\": " + JsonQuoted(file) + ", \"line\": " +
+           Quoted(problem.kind) + ", \"file\": " + Quoted(file) + ", \"line\": " +
            std::to_string(problem.line) + ", \"column\": " + std::to_string(problem.column) +
-           ", \"message\": " + JsonQuoted(problem.message) + "}";
+           ", \"message\": " + Quoted(problem.message) + "}";
 }
 
 }  // namespace
@@ -58,7 +63,7 @@ std::string TextReport(const FolderReport& report) {
 }
 
 std::string JsonReport(const FolderReport& report) {
-    std::string out = "{\n  \"folder\": " + JsonQuoted(report.folder) +
+    std::string out = "{\n  \"folder\": " + Quoted(report.folder) +
                       ",\n  \"stringSize\": " + std::to_string(report.stringSize) +
                       ",\n  \"englishKeys\": " + std::to_string(report.englishTexts) + ",\n  \"problems\": [";
     for (std::size_t i = 0; i < report.folderProblems.size(); ++i) {
@@ -67,13 +72,13 @@ std::string JsonReport(const FolderReport& report) {
     out += "],\n  \"files\": [";
     for (std::size_t i = 0; i < report.files.size(); ++i) {
         const FileReport& file = report.files[i];
-        out += std::string(i > 0 ? "," : "") + "\n    {\"file\": " + JsonQuoted(file.fileName) +
-               ", \"baseName\": " + JsonQuoted(file.baseName) + ", \"language\": " + JsonQuoted(file.language) +
-               ", \"tags\": " + JsonQuoted(file.selectedBy) +
+        out += std::string(i > 0 ? "," : "") + "\n    {\"file\": " + Quoted(file.fileName) +
+               ", \"baseName\": " + Quoted(file.baseName) + ", \"language\": " + Quoted(file.language) +
+               ", \"tags\": " + Quoted(file.selectedBy) +
                ", \"keys\": " + std::to_string(file.texts) + ", \"translated\": " + std::to_string(file.translated) +
                ", \"untranslated\": " + std::to_string(file.untranslated) + ", \"untranslatedKeys\": [";
         for (std::size_t k = 0; k < file.untranslatedKeys.size(); ++k) {
-            out += (k > 0 ? ", " : "") + JsonQuoted(file.untranslatedKeys[k]);
+            out += (k > 0 ? ", " : "") + Quoted(file.untranslatedKeys[k]);
         }
         out += std::string("]") +
                ", \"nsisTexts\": " + std::to_string(file.nsisTexts.size()) + ", \"problems\": [";
