@@ -34,6 +34,9 @@
 ;   PARLUNE_MIN_COVERAGE         a percentage: a file translating less of
 ;                                en.json is not in the dialog, nor chosen by
 ;                                the user's language alone (/LANG= still is)
+;   PARLUNE_PREVIEW              a translator's build: ${ParluneInitLanguage}
+;                                takes the files in $EXEDIR\languages over
+;                                the packed ones; /LANG=keys shows key names
 ;   PARLUNE_CHECKER              another parlune-check than the package's
 ;   PARLUNE_VERBOSE              makensis's verbosity inside the macros (3)
 ;

@@ -6,7 +6,9 @@
 ;       language, shows the language dialog (installer only), loads the
 ;       files, sets $LANGUAGE and reads every declared text. The choice is
 ;       remembered after a successful install when PARLUNE_REGISTRY_ROOT,
-;       _KEY and _VALUENAME are defined before Parlune.nsh is included.
+;       _KEY and _VALUENAME are defined before Parlune.nsh is included. With
+;       PARLUNE_PREVIEW, the installer loads the files in $EXEDIR\languages
+;       over the packed ones, and /LANG=keys shows each text's key name.
 ;
 ; The pieces, for scripts that arrange the steps themselves, on the packed
 ; folder or on any folder the installer reads at run time:
