@@ -35,6 +35,19 @@ std::vector<Found> Kinds(const std::vector<Problem>& problems) {
     return found;
 }
 
+// The kinds of a file's problems in order, and one of the messages holding says.
+void ExpectKindsAndMessage(const std::vector<Problem>& problems, const std::vector<std::string>& kinds,
+                           const std::string& says, const std::string& text) {
+    std::vector<std::string> found;
+    std::string messages;
+    for (const Problem& problem : problems) {
+        found.push_back(problem.kind);
+        messages += problem.message + "\n";
+    }
+    EXPECT_EQ(found, kinds) << text << "\n" << messages;
+    EXPECT_NE(messages.find(says), std::string::npos) << text << "\n" << messages;
+}
+
 std::vector<Found> Check(const std::string& bytes, int stringSize = 1024) {
     return Kinds(CheckLanguageFile(bytes, stringSize).problems);
 }
@@ -234,14 +247,7 @@ TEST(ParluneCheck, TranslationsKeepPlaceholdersMarksAndWhiteSpace) {
         folder.Write("de.json", std::string("{\"T\": \"") + c.german + "\"}");
         const FolderReport report = CheckFolder(folder.path().u8string(), 1024);
         const FileReport& german = report.files[0];
-        std::vector<std::string> kinds;
-        std::string messages;
-        for (const Problem& problem : german.problems) {
-            kinds.push_back(problem.kind);
-            messages += problem.message + "\n";
-        }
-        EXPECT_EQ(kinds, c.kinds) << c.german << "\n" << messages;
-        EXPECT_NE(messages.find(c.says), std::string::npos) << c.german << "\n" << messages;
+        ExpectKindsAndMessage(german.problems, c.kinds, c.says, c.german);
     }
 }
 
@@ -304,14 +310,7 @@ TEST(ParluneCheck, TranslatorsMistakesMetadataAndNotes) {
         ASSERT_EQ(report.files.size(), 2u);
         const bool first = report.files[0].fileName == c.file;
         const FileReport& file = report.files[first ? 0 : 1];
-        std::vector<std::string> kinds;
-        std::string messages;
-        for (const Problem& problem : file.problems) {
-            kinds.push_back(problem.kind);
-            messages += problem.message + "\n";
-        }
-        EXPECT_EQ(kinds, c.kinds) << c.text << "\n" << messages;
-        EXPECT_NE(messages.find(c.says), std::string::npos) << c.text << "\n" << messages;
+        ExpectKindsAndMessage(file.problems, c.kinds, c.says, c.text);
         EXPECT_EQ(file.translated * 100 / report.englishTexts, c.coverage) << c.text;
         EXPECT_TRUE(report.files[first ? 1 : 0].problems.empty()) << c.text;  // en.json
     }

@@ -33,13 +33,17 @@ def fail(message):
     sys.exit(2)
 
 
-def read_language_file(path):
-    """The file's units in order, by key; the ARB header and notes aside."""
+def read_store(path, store_class):
     try:
         with open(path, "rb") as file:
-            store = jsonl10n.ARBJsonFile(file)
+            return store_class(file)
     except (OSError, ValueError) as error:
         fail("cannot read %s: %s" % (path, error))
+
+
+def read_language_file(path):
+    """The file's units in order, by key; the ARB header and notes aside."""
+    store = read_store(path, jsonl10n.ARBJsonFile)
     units = {}
     for unit in store.units:
         if unit.isheader():
@@ -103,11 +107,7 @@ def export(english_path, language_path, catalog_path):
 
 def import_catalog(english_path, catalog_path, language_path):
     english = read_language_file(english_path)
-    try:
-        with open(catalog_path, "rb") as file:
-            catalog = po.pofile(file)
-    except (OSError, ValueError) as error:
-        fail("cannot read %s: %s" % (catalog_path, error))
+    catalog = read_store(catalog_path, po.pofile)
     entries = {}
     for unit in catalog.units:
         if unit.isheader() or unit.isobsolete():
