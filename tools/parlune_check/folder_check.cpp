@@ -123,7 +123,7 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
     std::map<std::string, const KeyEntry*> ownKeys;
     for (const KeyEntry& key : check.keys) {
         ownKeys.emplace(key.foldedName, &key);
-        if (!key.hasText || !IsCoveredText(key)) continue;
+        if (!IsCoveredText(key)) continue;
         const auto english = englishKeys.find(key.foldedName);
         if (english != englishKeys.end()) {
             const KeyEntry& source = *english->second;
@@ -151,7 +151,7 @@ void CompareWithEnglish(FileReport& report, const LanguageFileCheck& check, cons
         }
     }
     for (const KeyEntry& key : englishCheck.keys) {
-        if (!key.hasText || ownKeys.count(key.foldedName) != 0 || !IsCoveredText(key)) continue;
+        if (ownKeys.count(key.foldedName) != 0 || !IsCoveredText(key)) continue;
         report.problems.push_back({Severity::Warning, "missing-key", check.endLine, check.endColumn,
                                    "The file has no \"" + key.name + "\" (en.json " + std::to_string(key.line) + ":" +
                                        std::to_string(key.column) +
