@@ -299,7 +299,7 @@ TEST(ParluneCheck, TranslatorsMistakesMetadataAndNotes) {
         {"de.json", "{\"@@locale\": \"de\", \"T\": \"Titel\"}", {}, "", 100},
         {"de.json", "{\"translation\": {\"T\": \"Titel\"}}", {"nested-root", "missing-key"},
          "inside \"translation\" { }, and the installer reads only the strings at the root", 0},
-        {"de.json", "{\"A\": {\"B\": \"x\"}, \"C\": {}}", {"nested-root", "missing-key"}, "and 1 more nested objects", 0},
+        {"de.json", "{\"A\": {\"B\": \"x\"}, \"C\": {}}", {"nested-root", "missing-key"}, "and 1 more nested object,", 0},
     };
     for (const auto& c : cases) {
         LanguageFolder folder;

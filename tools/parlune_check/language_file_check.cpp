@@ -8,6 +8,7 @@
 #include "json/json_parser.h"
 #include "parse_stop_explanation.h"
 #include "platform/platform.h"
+#include "report_text.h"
 #include "std_interop.h"
 #include "text_positions.h"
 
@@ -122,7 +123,7 @@ private:
             if (objects++ == 0) firstObject = &member;
         }
         if (firstObject == nullptr) return false;
-        const std::string more = objects > 1 ? " and " + std::to_string(objects - 1) + " more nested objects" : "";
+        const std::string more = objects > 1 ? " and " + Counted(objects - 1, "more nested object") : "";
         Report(Severity::Error, "nested-root", firstObject->nameOffset,
                "The file's texts are inside " + Quote(firstObject->node->memberName) + " { }" + more +
                    ", and the installer reads only the strings at the root, so it finds no text in this file; "
