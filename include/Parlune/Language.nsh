@@ -102,6 +102,7 @@
 !macro ParluneRememberChoice
   !verbose push
   !verbose ${PARLUNE_VERBOSE}
+  !ifndef PARLUNE_PREVIEW  ; a translator's run leaves the user's choice alone
   !insertmacro _ParluneStateVars
   !insertmacro _ParluneVar Parlune.Language
   !ifdef PARLUNE_REGISTRY_STORE_ID
@@ -111,6 +112,7 @@
   !else
     ${IfThen} $Parlune.Loaded == "" ${|} StrCpy $Parlune.Loaded $Parlune.Language ${|}
     ${ParluneRememberLanguage} $Parlune.Loaded
+  !endif
   !endif
   !verbose pop
 !macroend

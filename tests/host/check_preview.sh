@@ -2,7 +2,7 @@
 # A translator's preview: built with PARLUNE_PREVIEW, the installer takes the
 # language files in $EXEDIR\languages over its packed ones, also for a
 # language it does not pack (a file beside replaces the packed one whole),
-# and /LANG=keys shows each text's key; the same
+# and /LANG=keys shows each text's key, remembering no choice; the same
 # script built without the define ignores the folder beside it.
 #
 #   check_preview.sh PLUGIN_DIR WORK_DIR PREFIX_ROOT
@@ -18,6 +18,9 @@ cat > "$work/preview.nsi" <<EOF
 Unicode true
 Target amd64-unicode
 !addplugindir /amd64-unicode "$plugin_dir"
+!define PARLUNE_REGISTRY_ROOT HKCU
+!define PARLUNE_REGISTRY_KEY "Software\ParlunePreviewTest"
+!define PARLUNE_REGISTRY_VALUENAME Language
 !include Parlune.nsh
 Name "Parlune preview test"
 RequestExecutionLevel user
@@ -52,6 +55,8 @@ run() {
   iconv -f UTF-16LE -t UTF-8 "$dir/results.txt"
 }
 
+# The release run remembers German; the preview run after it remembers nothing.
+/usr/lib/wine/wine64 reg delete 'HKCU\Software\ParlunePreviewTest' /f >/dev/null 2>&1 || true
 printf '{"Title": "Einrichtung (neu)"}' > "$work/beside/de.json"
 printf '{"NsisLanguageId": "1036", "Title": "Installation", "Finish": "Terminé"}' > "$work/beside/fr.json"
 while IFS='|' read -r exe beside tag expected; do
@@ -61,8 +66,9 @@ done <<EOF
 preview.exe|$work/beside|de|Einrichtung (neu)|Done|1031
 preview.exe|$work/beside|fr|Installation|Terminé|1036
 preview.exe||de|Einrichtung|Fertig|1031
-preview.exe||keys|Title|Finish|1033
 release.exe|$work/beside|de|Einrichtung|Fertig|1031
+preview.exe||keys|Title|Finish|1033
+release.exe|$work/beside||Einrichtung|Fertig|1031
 release.exe|$work/beside|fr|Setup|Done|1033
 EOF
 echo "PASS: the preview build reads the files beside it and shows keys; the release build ignores them"
