@@ -4,12 +4,16 @@
 #include <set>
 
 #include "ascii_case.h"
+#include "metadata_keys.h"
 #include "nsis_language_files.h"
 
 namespace {
 
-// Keys the macros read themselves, declared or not.
-const char* const kParluneOwnKeys[] = {"nsislanguageid", "languagename", "languagedialogtitle", "languagedialogtext"};
+// Keys the macros read themselves, declared or not: the file's facts and
+// the language dialog's own texts.
+bool IsParluneOwnKey(const std::string& foldedName) {
+    return IsMetadataKey(foldedName) || foldedName == "languagedialogtitle" || foldedName == "languagedialogtext";
+}
 
 std::size_t EditDistance(const std::string& a, const std::string& b) {
     std::vector<std::size_t> row(b.size() + 1);
@@ -86,9 +90,7 @@ void CheckDeclaredTexts(FolderReport& report, FileReport& englishReport, const L
             IsAnnotation(key.name)) {
             continue;
         }
-        if (std::find(std::begin(kParluneOwnKeys), std::end(kParluneOwnKeys), key.foldedName) != std::end(kParluneOwnKeys)) {
-            continue;
-        }
+        if (IsParluneOwnKey(key.foldedName)) continue;
         englishReport.problems.push_back({Severity::Warning, "undeclared-text", key.line, key.column,
                                            "No ${ParluneText} declares \"" + key.name +
                                                "\", so the installer never shows it; declare it in the script, or "
