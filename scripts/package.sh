@@ -2,7 +2,8 @@
 # Packs dist/Parlune-<version>.zip in NSIS's layout from the built DLLs:
 #   Plugins/x86-unicode/Parlune.dll   Plugins/amd64-unicode/Parlune.dll
 #   Include/Parlune.nsh  Include/Parlune/*.nsh  Include/ParluneLanguages.nsh  Docs/Parlune/  Examples/Parlune/
-#   Bin/parlune-check.exe  Bin/parlune-import.exe          (the language file tools, 32-bit Windows)
+#   Bin/parlune-check.exe  Bin/parlune-import.exe          (the language file tools, 64-bit Windows)
+#   Bin/x86/parlune-check.exe  Bin/x86/parlune-import.exe  (the same for 32-bit Windows)
 #   Bin/linux-x86_64/parlune-check  Bin/linux-x86_64/parlune-import  (the same, static, for any x86-64 Linux)
 #   Bin/parlune-po.py                                      (language files to gettext catalogs and back; Python 3)
 set -euo pipefail
@@ -19,7 +20,8 @@ install -D -m 644 include/Parlune.nsh "$stage/Include/Parlune.nsh"
 install -D -m 644 -t "$stage/Include/Parlune" include/Parlune/*.nsh
 install -D -m 644 include/ParluneLanguages.nsh "$stage/Include/ParluneLanguages.nsh"
 for tool in check import; do
-  install -D -m 755 "build/win-x86/tools/parlune_$tool/parlune-$tool.exe" "$stage/Bin/parlune-$tool.exe"
+  install -D -m 755 "build/win-x64/tools/parlune_$tool/parlune-$tool.exe" "$stage/Bin/parlune-$tool.exe"
+  install -D -m 755 "build/win-x86/tools/parlune_$tool/parlune-$tool.exe" "$stage/Bin/x86/parlune-$tool.exe"
   install -D -m 755 "build/linux-x86_64/tools/parlune_$tool/parlune-$tool" "$stage/Bin/linux-x86_64/parlune-$tool"
 done
 install -D -m 755 tools/parlune_po/parlune-po.py "$stage/Bin/parlune-po.py"

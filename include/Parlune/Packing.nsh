@@ -32,7 +32,13 @@
 !endif
 !ifndef PARLUNE_CHECKER
   !ifdef NSIS_WIN32_MAKENSIS
-    !define PARLUNE_CHECKER "${__FILEDIR__}\..\..\Bin\parlune-check.exe"
+    ; the 64-bit build wherever Windows runs it (it has SysWOW64 then): a
+    ; 32-bit program starts slower there, and not at all under some emulators
+    !if /FileExists "$%WINDIR%\SysWOW64\*"
+      !define PARLUNE_CHECKER "${__FILEDIR__}\..\..\Bin\parlune-check.exe"
+    !else
+      !define PARLUNE_CHECKER "${__FILEDIR__}\..\..\Bin\x86\parlune-check.exe"
+    !endif
   !else
     !define PARLUNE_CHECKER "${__FILEDIR__}/../../Bin/linux-x86_64/parlune-check"
   !endif

@@ -3,7 +3,7 @@
 # runs it under Wine and compares what the plug-in answered with the expected
 # texts.
 #
-#   run_installer_test.sh silent|macros|pieces|beyond|gui|authoring|dialog x86|x64 PLUGIN_DIR WORK_DIR PREFIX_ROOT [LOCALE=NO_TAG_GREETING ...]
+#   run_installer_test.sh silent|macros|pieces|beyond|gui|authoring|dialog|x86 x86|x64 PLUGIN_DIR WORK_DIR PREFIX_ROOT [LOCALE=NO_TAG_GREETING ...]
 #
 # The silent installer runs once per LOCALE, with Wine's LANG set to it; the
 # expected no-tag greeting is the text after "=". The macros installer runs
@@ -14,7 +14,9 @@
 # of it shows the language dialog under Xvfb, answered by key presses. The
 # beyond installer loads files beyond the code table, tag after tag in one
 # run, then (x64) once per /LANG= and remembered, and its uninstaller; it
-# needs the checker, named by PARLUNE_CHECKER in the environment.
+# needs the checker, named by PARLUNE_CHECKER in the environment. The x86
+# installer gathers the silent installer's cases, files beyond the table and
+# the GUI's threads into one 32-bit run under Xvfb.
 set -euo pipefail
 
 kind=$1 target=$2 plugin_dir=$(realpath "$3") work=$4 prefix_root=$5
@@ -52,12 +54,12 @@ script=$kind defines=()
 if [ "$kind" = dialog ]; then script=authoring defines=(-DGUI); fi
 # The installer packs its language files from its own folder.
 cp "$here/$script.nsi" "$work/"
-if [ "$kind" = beyond ]; then
+if [ "$kind" = beyond ] || [ "$kind" = x86 ]; then
   cp -r "$here/languages/beyond" "$work/"
   defines=(-DPARLUNE_CHECKER="${PARLUNE_CHECKER:?the beyond installer needs PARLUNE_CHECKER}")
 fi
-makensis -V2 -INPUTCHARSET UTF8 "-X!addincludedir $here/../../include" -DTARGET="$nsis_target" \
-  -DPLUGINDIR="$plugin_dir" -DOUTFILE="$exe" "${defines[@]}" "$work/$script.nsi"
+makensis -V2 -INPUTCHARSET UTF8 "-X!addincludedir $here/../../include" "-X!addincludedir $here" \
+  -DTARGET="$nsis_target" -DPLUGINDIR="$plugin_dir" -DOUTFILE="$exe" "${defines[@]}" "$work/$script.nsi"
 
 # Wine reads the results file back as UTF-16; diff compares it as UTF-8.
 compare() {
@@ -157,6 +159,11 @@ elif [ "$kind" = silent ]; then
     LANG=$locale run_wine "$wine_loader" "$exe" /S || status=1
     compare "$work/results.txt" "$work/expected.txt" || status=1
   done
+elif [ "$kind" = x86 ]; then
+  rm -f "$work/results.txt"
+  { sed "s|@NO_TAG_GREETING@|こんにちは|" "$here/silent.expected"; cat "$here/x86.expected"; } > "$work/expected.txt"
+  LANG=ja_JP.UTF-8 run_wine xvfb-run -a "$wine_loader" "$exe" /LANG=cy || status=1
+  compare "$work/results.txt" "$work/expected.txt" || status=1
 elif [ "$kind" = pieces ]; then
   rm -f "$work/results.txt"
   cp -r "$here/languages/pieces" "$work/"

@@ -12,7 +12,7 @@ set -euo pipefail
 zip=$1 work=$2 prefix_root=$3 windows_makensis=$4 expected=$5
 here=$(cd "$(dirname "$0")" && pwd)
 if [ ! -f "$windows_makensis/makensis.exe" ]; then
-  echo "skipped: no Windows makensis at $windows_makensis (the shared folder beside the repository holds one)"
+  echo "skipped: no Windows makensis.exe in \"$windows_makensis\" (the CMake cache variable PARLUNE_WINDOWS_MAKENSIS names its folder)"
   exit 77
 fi
 fail() { echo "FAIL: $*" >&2; exit 1; }
