@@ -11,7 +11,9 @@
 ;                  ${ParluneFormat}: declared texts and their placeholders
 ;   Packing.nsh    ${ParluneInitPacked}: packing a folder, and reading and
 ;                  checking its files while the script compiles
-;   FileChoice.nsh which file the plug-in loads for a tag, packed or not
+;   Table.nsh      the language table's rows as stand-ins
+;   FileChoice.nsh which file the plug-in loads for a tag, packed or not,
+;                  and loading it
 ;   Language.nsh   ${ParluneInitLanguage} and its pieces: choosing, loading
 ;                  and remembering the language
 ;   LanguageIds.nsh ${ParluneLanguageId} ${ParluneLanguageTag}
@@ -77,6 +79,7 @@
 !include "${__FILEDIR__}\Parlune\Calls.nsh"
 !include "${__FILEDIR__}\Parlune\Texts.nsh"
 !include "${__FILEDIR__}\Parlune\Packing.nsh"
+!include "${__FILEDIR__}\Parlune\Table.nsh"
 !include "${__FILEDIR__}\Parlune\FileChoice.nsh"
 !include "${__FILEDIR__}\Parlune\Language.nsh"
 !include "${__FILEDIR__}\Parlune\LanguageIds.nsh"

@@ -14,89 +14,75 @@
 !define /ifndef PARLUNE_LANGDLL_WINDOWTITLE "Installer Language"
 !define /ifndef PARLUNE_LANGDLL_INFO "Please select a language."
 
-; One entry of the dialog for every packed file, with its name.
-!macro _ParluneDialogRow TAG NAME IDS NSIS CODES
-  !ifdef _PARLUNE_NAME_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}
-  !ifndef _PARLUNE_PARTIAL_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}  ; below PARLUNE_MIN_COVERAGE
-    Push "${TAG}"
-    Push "${_PARLUNE_NAME_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}}"
-  !endif
-  !endif
-!macroend
-
-!macro _ParluneDialogBeyondRow TAG
-  !ifndef _PARLUNE_PARTIAL_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}
-    Push "${TAG}"
-    Push "${_PARLUNE_NAME_${_PARLUNE_SET_${_PARLUNE_SIDE}}_${TAG}}"
-  !endif
-!macroend
-
 ; KEY's text from the loaded file on the stack, else DEFAULT.
 !macro _ParluneDialogText KEY DEFAULT
   Push "${KEY}"
   ${CallArtificialFunction} _ParluneGetStrCall_
-  Exch $Parlune.Part
-  ${IfThen} $Parlune.Part == "" ${|} StrCpy $Parlune.Part "${DEFAULT}" ${|}
-  Exch $Parlune.Part
+  Exch $Parlune.Choice
+  ${IfThen} $Parlune.Choice == "" ${|} StrCpy $Parlune.Choice "${DEFAULT}" ${|}
+  Exch $Parlune.Choice
 !macroend
 
-; $Parlune.Language = the tag chosen in the dialog over the files packed to
-; FOLDER, else as it was.
-!macro _ParluneDialog FOLDER
+; With the choice for $Parlune.Language loaded (the file preselected, whose
+; language the dialog speaks): $Parlune.Language = the tag chosen in the
+; dialog, else as it was. With RELOAD 1, a file the user picks instead is
+; loaded in its place, and its handle replaces the one on the stack.
+!macro _ParluneDialog RELOAD
   !insertmacro _ParluneSide
   !insertmacro _ParluneStateVars
   !insertmacro _ParluneVar Parlune.Language
-  !insertmacro _ParluneVar Parlune.Part
-  !if ${_PARLUNE_FILES_${_PARLUNE_SET_${_PARLUNE_SIDE}}} > 1  ; else there is nothing to choose
+  !insertmacro _ParluneVar Parlune.Choice
+  !define /redef _PARLUNE_DIALOG_SET ${_PARLUNE_SET_${_PARLUNE_SIDE}}
+  !if ${_PARLUNE_FILES_${_PARLUNE_DIALOG_SET}} > 1  ; else there is nothing to choose
   ${IfNot} ${Silent}
   !ifndef PARLUNE_LANGDLL_ALWAYSSHOW
   ${AndIf} $Parlune.Language == ""
   !endif
-    ; preselected: the file that the tag, or the user's language, loads; the
-    ; dialog speaks its language
-    Push $Parlune.Language
-    ${CallArtificialFunction} _ParluneSelectPacked_
-    !insertmacro _ParluneSkipPartial
-    ${IfThen} $Parlune.Loaded == "" ${|} StrCpy $Parlune.Loaded "en" ${|}
-    ${CallArtificialFunction} _ParluneExitCall_
-    !insertmacro _ParlunePushLoad $Parlune.Loaded "${FOLDER}"
-    ${CallArtificialFunction} _ParluneInitCall_
-    Pop $Parlune.Part
     Push "<parlune>"  ; below LangDLL's arguments, in case it cannot show itself
     Push ""  ; ends LangDLL's list
-    !insertmacro _ParluneLanguageRows _ParluneDialogRow
-    !ifdef _PARLUNE_BEYOND_${_PARLUNE_SET_${_PARLUNE_SIDE}}
-      !insertmacro _ParluneEach "${_PARLUNE_BEYOND_${_PARLUNE_SET_${_PARLUNE_SIDE}}}" _ParluneDialogBeyondRow
+    !ifmacrodef _ParluneDialogRows_${_PARLUNE_DIALOG_SET}
+      !insertmacro _ParluneDialogRows_${_PARLUNE_DIALOG_SET}
+    !else
+      !insertmacro _ParluneRowDialogRows ${_PARLUNE_DIALOG_SET}
     !endif
     Push "A"
     !insertmacro _ParluneDialogText LanguageDialogText "${PARLUNE_LANGDLL_INFO}"
     !insertmacro _ParluneDialogText LanguageDialogTitle "${PARLUNE_LANGDLL_WINDOWTITLE}"
-    ${CallArtificialFunction} _ParluneExitCall_
     ; LangDLL preselects the entry whose value is $LANGUAGE
-    StrCpy $Parlune.Part $LANGUAGE
+    StrCpy $Parlune.Choice $LANGUAGE
     StrCpy $LANGUAGE $Parlune.Loaded
+    ${IfThen} $LANGUAGE == "" ${|} StrCpy $LANGUAGE "en" ${|}
     LangDLL::LangDialog
-    StrCpy $LANGUAGE $Parlune.Part
-    Pop $Parlune.Part
-    ${If} $Parlune.Part == "cancel"
+    StrCpy $LANGUAGE $Parlune.Choice
+    Pop $Parlune.Choice
+    ${If} $Parlune.Choice == "cancel"
       Quit
-    ${ElseIf} $Parlune.Part != "<parlune>"
-      StrCpy $Parlune.Language $Parlune.Part
+    ${ElseIf} $Parlune.Choice != "<parlune>"
+      StrCpy $Parlune.Language $Parlune.Choice
       ${Do}  ; whatever LangDLL left of its list, down to the mark
-        Pop $Parlune.Part
-      ${LoopUntil} $Parlune.Part == "<parlune>"
+        Pop $Parlune.Choice
+      ${LoopUntil} $Parlune.Choice == "<parlune>"
+      !if ${RELOAD} = 1
+      ${If} $Parlune.Language != $Parlune.Loaded
+        Pop $Parlune.Choice  ; the handle of the file preselected
+        ${CallArtificialFunction} _ParluneLoadPacked_
+      ${EndIf}
+      !endif
     ${EndIf}
   ${EndIf}
   !endif
 !macroend
 
-; Tag and folder on the stack, the tag back.
+; Tag and folder on the stack, the tag back; the file preselected stays
+; loaded, $LANGUAGE as it was.
 !macro _ParluneLanguageDialog_
   !insertmacro _ParluneVar Parlune.Language
-  !insertmacro _ParluneVar Parlune.Source
-  Pop $Parlune.Source
+  !insertmacro _ParluneVar Parlune.Choice
+  Pop $Parlune.Choice  ; the folder, which is where this side packed its files
   Pop $Parlune.Language
-  !insertmacro _ParluneDialog $Parlune.Source
+  ${CallArtificialFunction} _ParluneLoadPacked_
+  !insertmacro _ParluneDialog 0
+  Pop $Parlune.Choice  ; the handle
   Push $Parlune.Language
 !macroend
 

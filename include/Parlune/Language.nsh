@@ -28,31 +28,31 @@
   !insertmacro _ParluneSide
   !insertmacro _ParluneVar Parlune.Language
   !insertmacro _ParluneVar Parlune.At
-  !insertmacro _ParluneVar Parlune.Part
+  !insertmacro _ParluneVar Parlune.Char
   ; NSIS has cut /D= off the command line already; the option added at its
   ; end ends the search with an empty value
   StrCpy $Parlune.Language "$CMDLINE /LANG= "
   StrCpy $Parlune.At 0
   ${Do}
-    StrCpy $Parlune.Part $Parlune.Language 6 $Parlune.At
+    StrCpy $Parlune.Char $Parlune.Language 6 $Parlune.At
     IntOp $Parlune.At $Parlune.At + 1
-  ${LoopUntil} $Parlune.Part == "/LANG="
+  ${LoopUntil} $Parlune.Char == "/LANG="
   IntOp $Parlune.At $Parlune.At + 5
   StrCpy $Parlune.Language $Parlune.Language "" $Parlune.At
   StrCpy $Parlune.At -1
   ${Do}  ; the value runs to a space or a quote
     IntOp $Parlune.At $Parlune.At + 1
-    StrCpy $Parlune.Part $Parlune.Language 1 $Parlune.At
-    ${IfThen} $Parlune.Part == '"' ${|} ${ExitDo} ${|}
-  ${LoopUntil} $Parlune.Part == " "
+    StrCpy $Parlune.Char $Parlune.Language 1 $Parlune.At
+    ${IfThen} $Parlune.Char == '"' ${|} ${ExitDo} ${|}
+  ${LoopUntil} $Parlune.Char == " "
   StrCpy $Parlune.Language $Parlune.Language $Parlune.At
   !ifdef PARLUNE_REGISTRY_ROOT & PARLUNE_REGISTRY_KEY & PARLUNE_REGISTRY_VALUENAME
     ${If} $Parlune.Language == ""
       ReadRegStr $Parlune.Language ${PARLUNE_REGISTRY_ROOT} "${PARLUNE_REGISTRY_KEY}" "${PARLUNE_REGISTRY_VALUENAME}"
     ${EndIf}
   !endif
-  IntOp $Parlune.Part $Parlune.Language + 0
-  ${If} $Parlune.Part == $Parlune.Language
+  IntOp $Parlune.Char $Parlune.Language + 0
+  ${If} $Parlune.Char == $Parlune.Language
     ; the stand-in en.json maps the ids: the packed files' where this side
     ; packs them, else the whole table's
     Push $Parlune.Language
@@ -64,7 +64,7 @@
       Push "$PLUGINSDIR\Parlune.table"
     !endif
     ${CallArtificialFunction} _ParluneInitCall_
-    Pop $Parlune.Part
+    Pop $Parlune.Char
     ${CallArtificialFunction} _ParluneGetStrCall_
     Pop $Parlune.Language
   ${EndIf}
@@ -134,61 +134,55 @@
 
 ; ---- Loading ----
 
-; Loads FOLDER for tag $Parlune.Language and sets $LANGUAGE to the id of the
-; file that loads, or, when none does, of the NSIS language that the tag
-; names; the handle on the stack. SELECT is the worker that answers which
-; file loads: _ParluneSelectPacked_ takes the tag, _ParluneSelectInFolder_
-; the tag and the folder.
-!macro _ParluneLoad SELECT FOLDER
+; The choice for $Parlune.Language among this side's packed files loads; the
+; handle on the stack. The caller sets $LANGUAGE from $Parlune.LoadedId.
+!macro _ParluneLoadPacked_
+  !insertmacro _ParluneSide
   !insertmacro _ParluneStateVars
   !insertmacro _ParluneVar Parlune.Language
-  !if "${FOLDER}" != "$Parlune.Folder"
-    StrCpy $Parlune.Folder "${FOLDER}"
-  !endif
-  Push $Parlune.Language
-  !if ${SELECT} == _ParluneSelectInFolder_
-    Push $Parlune.Folder
-  !endif
-  ${CallArtificialFunction} ${SELECT}
-  !if ${SELECT} == _ParluneSelectPacked_
-    !insertmacro _ParluneSkipPartial
-  !endif
-  ${IfThen} $Parlune.LoadedId != "" ${|} StrCpy $LANGUAGE $Parlune.LoadedId ${|}
-  ${CallArtificialFunction} _ParluneExitCall_
-  !insertmacro _ParlunePushLoad $Parlune.Language $Parlune.Folder
-  ${CallArtificialFunction} _ParluneInitCall_
-  !if ${SELECT} == _ParluneSelectInFolder_
-    ${CallArtificialFunction} _ParluneInitOwn_
+  !insertmacro _ParluneVar Parlune.Key
+  !insertmacro _ParluneChooseForLanguage
+  !if "${_PARLUNE_BEYOND_${_PARLUNE_SET_${_PARLUNE_SIDE}}}" != ""
+    !insertmacro _ParluneLoadChoice "$PLUGINSDIR\Parlune" packed
+  !else
+    !insertmacro _ParluneLoadChoice "$PLUGINSDIR\Parlune" ""
   !endif
 !macroend
 
-; Tag and folder on the stack, the handle back.
-!macro _ParluneLoadFromStack SELECT
+; $LANGUAGE follows the file that loaded, or, when none did, the NSIS
+; language that the tag names.
+!macro _ParluneSetLanguage
+  ${IfThen} $Parlune.LoadedId != "" ${|} StrCpy $LANGUAGE $Parlune.LoadedId ${|}
+!macroend
+
+; Tag and folder on the stack, the handle back: the same for a folder read at
+; run time, where a file's own NsisLanguageId goes before the table's.
+!macro _ParluneLoadInFolder_
   !insertmacro _ParluneStateVars
+  !insertmacro _ParluneVar Parlune.Folder
   !insertmacro _ParluneVar Parlune.Language
+  !insertmacro _ParluneVar Parlune.Key
   Pop $Parlune.Folder
   Pop $Parlune.Language
-  !insertmacro _ParluneLoad ${SELECT} $Parlune.Folder
-!macroend
-
-!macro _ParluneLoadPacked_
-  !insertmacro _ParluneLoadFromStack _ParluneSelectPacked_
-!macroend
-
-!macro _ParluneLoadInFolder_
-  !insertmacro _ParluneLoadFromStack _ParluneSelectInFolder_
+  StrCpy $Parlune.Key $Parlune.Language
+  ${CallArtificialFunction} _ParluneChooseInFolder_
+  ${CallArtificialFunction} _ParluneOwnId_
+  !insertmacro _ParluneLoadChoice $Parlune.Folder unpacked
+  !insertmacro _ParluneSetLanguage
 !macroend
 
 !macro ParluneLoadLanguage FOLDER TAG HANDLE
   !verbose push
   !verbose ${PARLUNE_VERBOSE}
   !insertmacro _ParluneIsPacked "${FOLDER}"
-  Push "${TAG}"
-  Push "${FOLDER}"
   !if ${_PARLUNE_PACKED} = 1
+    !insertmacro _ParluneVar Parlune.Language
+    StrCpy $Parlune.Language "${TAG}"
     ${CallArtificialFunction} _ParluneLoadPacked_
+    !insertmacro _ParluneSetLanguage
   !else
-    !define /ifndef _PARLUNE_IN_FOLDER_${_PARLUNE_SIDE}
+    Push "${TAG}"
+    Push "${FOLDER}"
     ${CallArtificialFunction} _ParluneLoadInFolder_
   !endif
   Pop ${HANDLE}
@@ -240,12 +234,11 @@
   ${EndIf}
 !macroend
 
-; The handle on the stack: the pieces in one, on the packed folder.
+; The handle on the stack: the pieces in one, on the packed folder. The
+; choice for the tag loads once, and serves the dialog, which loads another
+; file only when the user picks one.
 !macro _ParluneInitLanguage_
   !insertmacro _ParluneChoose
-  !ifndef __UNINSTALL__
-    !insertmacro _ParluneDialog "$PLUGINSDIR\Parlune"
-  !endif
   !define /redef _PARLUNE_PREVIEW_HERE 0
   !ifdef PARLUNE_PREVIEW
   !ifndef __UNINSTALL__
@@ -254,14 +247,20 @@
   !endif
   !if ${_PARLUNE_PREVIEW_HERE} = 1
     !insertmacro _ParlunePreview
-    !define /ifndef _PARLUNE_IN_FOLDER_${_PARLUNE_SIDE}
+  !endif
+  ${CallArtificialFunction} _ParluneLoadPacked_
+  !ifndef __UNINSTALL__
+    !insertmacro _ParluneDialog 1
+  !endif
+  !insertmacro _ParluneSetLanguage
+  !if ${_PARLUNE_PREVIEW_HERE} = 1
     ${If} $Parlune.Preview != ""
-      !insertmacro _ParluneLoad _ParluneSelectInFolder_ $Parlune.Preview
-    ${Else}
-      !insertmacro _ParluneLoad _ParluneSelectPacked_ "$PLUGINSDIR\Parlune"
+      !insertmacro _ParluneVar Parlune.Handle
+      Pop $Parlune.Handle  ; the packed folder's
+      Push $Parlune.Language
+      Push $Parlune.Preview
+      ${CallArtificialFunction} _ParluneLoadInFolder_
     ${EndIf}
-  !else
-    !insertmacro _ParluneLoad _ParluneSelectPacked_ "$PLUGINSDIR\Parlune"
   !endif
 !macroend
 

@@ -8,48 +8,21 @@
 ; Both use the plug-in, then load the files of the last ${ParluneLoadLanguage}
 ; again.
 
-; Loads the files that ParluneLoadLanguage loaded again, after the bridge
-; has used the plug-in.
-!macro _ParluneReload_
-  !insertmacro _ParluneStateVars
-  !insertmacro _ParluneBeyondVars
-  !insertmacro _ParluneVar Parlune.Part
-  ${CallArtificialFunction} _ParluneExitCall_
-  ${If} $Parlune.Folder != ""
-    ${If} $Parlune.Loaded == ""
-      Push "-"  ; a tag of no file: en.json alone
-    ${Else}
-      Push "$Parlune.Own$Parlune.Loaded"
-    ${EndIf}
-    Push "$Parlune.Folder$Parlune.Own"
-    ${CallArtificialFunction} _ParluneInitCall_
-    ${CallArtificialFunction} _ParluneInitOwn_
-    Pop $Parlune.Part  ; the handle, which the script has already
-  ${EndIf}
-!macroend
-
 ; A tag on the stack, the id of the table's file that the plug-in loads for
 ; it back ("" for none, and for "", where the plug-in would take the user's
-; language).
+; language); then what was loaded loads again.
 !macro _ParluneLanguageId_
+  !insertmacro _ParluneVar Parlune.Answer
   !insertmacro _ParluneVar Parlune.Key
   Pop $Parlune.Key
   ${If} $Parlune.Key == ""
     Push ""
   ${Else}
     ${CallArtificialFunction} _ParluneTableFolder_
-    ${CallArtificialFunction} _ParluneExitCall_
-    Push $Parlune.Key
-    Push "$PLUGINSDIR\Parlune.table"
-    ${CallArtificialFunction} _ParluneInitCall_
-    Pop $Parlune.Key
-    ${If} $Parlune.Key == "0"
-      Push ""
-    ${Else}
-      Push "ParluneId"
-      ${CallArtificialFunction} _ParluneGetStrCall_
-    ${EndIf}
-    ${CallArtificialFunction} _ParluneReload_
+    !insertmacro _ParluneStandInChoice "$PLUGINSDIR\Parlune.table" "" $Parlune.Answer
+    ${CallArtificialFunction} _ParluneReopen_
+    Pop $Parlune.Key  ; the handle, which the script has already
+    Push $Parlune.Answer
   ${EndIf}
 !macroend
 
@@ -68,10 +41,13 @@
   ${CallArtificialFunction} _ParluneTableFolder_
   Push ""
   Push "$PLUGINSDIR\Parlune.table"
+  ${CallArtificialFunction} _ParluneExitCall_
   ${CallArtificialFunction} _ParluneInitCall_
   Pop $Parlune.Key
   ${CallArtificialFunction} _ParluneGetStrCall_
-  ${CallArtificialFunction} _ParluneReload_
+  Pop $Parlune.Key
+  ${CallArtificialFunction} _ParluneReopen_
+  Exch $Parlune.Key  ; the tag in the handle's place
 !macroend
 
 !macro ParluneLanguageTag ID TAG

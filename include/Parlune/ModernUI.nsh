@@ -21,70 +21,48 @@
   !endif
 !macroend
 
-!macro _ParluneMuiLanguage NSIS
+; NSIS language NSIS, once; ID is the id Parlune's table gives it ("" for
+; none to compare), which must be NSIS's own.
+!macro _ParluneMuiLanguage NSIS ID
   !ifndef _PARLUNE_MUI_${NSIS}
     !define _PARLUNE_MUI_${NSIS}
     !insertmacro _ParluneNsisHook Before ${NSIS}
     !insertmacro MUI_LANGUAGE "${NSIS}"
     !insertmacro _ParluneNsisHook After ${NSIS}
-  !endif
-!macroend
-
-; A table of the file TAG's own, which the checker wrote beside its include.
-!macro _ParluneMuiTable TAG
-  !define /redef _PARLUNE_MUI_NLF ${_PARLUNE_TABLE_NLF_${TAG}}
-  !insertmacro _ParluneNsisHook Before ${_PARLUNE_MUI_NLF}
-  !insertmacro MUI_LANGUAGEEX "${_PARLUNE_TABLE_DIR}" ${_PARLUNE_MUI_NLF}
-  !insertmacro _ParluneNsisHook After ${_PARLUNE_MUI_NLF}
-  !ifdef NSIS_WIN32_MAKENSIS
-    !delfile "${_PARLUNE_TABLE_DIR}\${_PARLUNE_MUI_NLF}.nlf"
-    !delfile "${_PARLUNE_TABLE_DIR}\${_PARLUNE_MUI_NLF}.nsh"
-  !else  ; makensis takes "\" for "/" in what it reads, not in what it deletes
-    !delfile "${_PARLUNE_TABLE_DIR}/${_PARLUNE_MUI_NLF}.nlf"
-    !delfile "${_PARLUNE_TABLE_DIR}/${_PARLUNE_MUI_NLF}.nsh"
-  !endif
-!macroend
-
-!macro _ParluneMuiBeyond TAG
-  !ifdef _PARLUNE_FACT_NSIS_${TAG}
-    !insertmacro _ParluneMuiLanguage ${_PARLUNE_FACT_NSIS_${TAG}}
-  !endif
-!macroend
-
-!macro _ParluneMuiRow TAG NAME IDS NSIS CODES
-  !if "${NSIS}" != "-"
-  !if /FileExists "${_PARLUNE_MUI_SOURCE}\${TAG}.json"
-  !ifndef _PARLUNE_MUI_${NSIS}
-    !insertmacro _ParluneMuiLanguage ${NSIS}
-    !searchparse /noerrors "${IDS} " "" _PARLUNE_MUI_ID " "
+    !if "${ID}" != ""
     !ifdef LANG_${NSIS}  ; not under makensis -PPO, which loads no language
-    !if ${LANG_${NSIS}} <> ${_PARLUNE_MUI_ID}
-      !error "Parlune's language table gives ${NSIS} the id ${_PARLUNE_MUI_ID}, NSIS gives ${LANG_${NSIS}}"
+    !if ${LANG_${NSIS}} <> ${ID}
+      !error "Parlune's language table gives ${NSIS} the id ${ID}, NSIS gives ${LANG_${NSIS}}"
     !endif
     !endif
-    !undef _PARLUNE_MUI_ID
-  !endif
-  !endif
+    !endif
   !endif
 !macroend
 
-; English first: NSIS falls back to the first language.
+; A table of a file's own, NAME, which the checker wrote into FOLDER.
+!macro _ParluneMuiTable FOLDER NAME
+  !insertmacro _ParluneNsisHook Before ${NAME}
+  !insertmacro MUI_LANGUAGEEX "${FOLDER}" ${NAME}
+  !insertmacro _ParluneNsisHook After ${NAME}
+  !ifdef NSIS_WIN32_MAKENSIS
+    !delfile "${FOLDER}\${NAME}.nlf"
+    !delfile "${FOLDER}\${NAME}.nsh"
+  !else  ; makensis takes "\" for "/" in what it reads, not in what it deletes
+    !delfile "${FOLDER}/${NAME}.nlf"
+    !delfile "${FOLDER}/${NAME}.nsh"
+  !endif
+!macroend
+
+; English first: NSIS falls back to the first language. The folder's plan
+; names the rest; without a checker, the table's rows whose file it holds.
 !macro ParluneMuiLanguages SOURCE_FOLDER
   !verbose push
   !verbose ${PARLUNE_VERBOSE}
-  ; the files beyond the table and the texts for NSIS's own, as the checker
-  ; finds them: without it, none
-  !if /FileExists "${PARLUNE_CHECKER}"
-    !insertmacro _ParluneRunChecker "${SOURCE_FOLDER}" nsis
-  !endif
-  !insertmacro _ParluneMuiLanguage English
-  !define /redef _PARLUNE_MUI_SOURCE "${SOURCE_FOLDER}"
-  !insertmacro _ParluneLanguageRows _ParluneMuiRow
-  !ifdef _PARLUNE_FACT_BEYOND
-    !insertmacro _ParluneEach "${_PARLUNE_FACT_BEYOND}" _ParluneMuiBeyond
-  !endif
-  !ifdef _PARLUNE_TABLES
-    !insertmacro _ParluneEach "${_PARLUNE_TABLES}" _ParluneMuiTable
+  !insertmacro _ParluneReadFolder "${SOURCE_FOLDER}" 1
+  !ifmacrodef _ParluneMuiLanguages_${_PARLUNE_PLAN}
+    !insertmacro _ParluneMuiLanguages_${_PARLUNE_PLAN}
+  !else
+    !insertmacro _ParluneRowMuiLanguages ${_PARLUNE_PLAN}
   !endif
   !verbose pop
 !macroend

@@ -6,10 +6,22 @@
 ;       run time, extracts them to $PLUGINSDIR\Parlune and loads them as
 ;       ${ParluneInit} does.
 ;
-; Every folder packed is read once while makensis compiles, by the package's
-; parlune-check, together with the texts the script has declared by then:
-; the files' own NSIS ids and names reach the installer from there, and its
-; verdict shows in makensis's output, where errors stop the compile.
+; Every folder is read once while makensis compiles, at the first macro that
+; packs it or inserts its Modern UI languages, by the package's
+; parlune-check: its verdict shows in makensis's output, where errors stop
+; the compile, and it writes the folder's plan, an include whose names carry
+; the plan's number N:
+;   _PARLUNE_FILES_N        how many files the language dialog offers
+;   _PARLUNE_BEYOND_N       "|cy|haw": the files beyond the plug-in's code table
+;   _PARLUNE_PARTIAL_N      "|ja": the files below PARLUNE_MIN_COVERAGE
+;   _ParluneStandIns_N      writes the files' stand-ins into $OUTDIR
+;   _ParluneDialogRows_N    pushes each offered file's tag and name
+;   _ParluneMuiLanguages_N  inserts Modern UI's languages for the files
+;   _ParluneNsisBefore_X, _ParluneNsisAfter_X
+;                           the files' texts for NSIS's own, around table X
+; (tools/parlune_check/packing_plan.h; a unit test holds that list and this
+; one together). Texts declared after the reading are checked again when the
+; folder is packed.
 ;   PARLUNE_CHECK_OFF     the files are still read, but no report and no
 ;                         verdict (PARLUNE_NO_CHECK, the earlier name, too)
 ;   PARLUNE_CHECK_STRICT  warnings stop the compile too, and so does a
@@ -19,13 +31,13 @@
 ;                         in the Bin folder beside Include
 ;
 ; The plug-in itself decides which file a tag loads. Beside the files it
-; packs, the installer carries a stand-in for each, written while the
-; script compiles, that names its file and its NSIS language id: the plug-in
-; picks among the stand-ins exactly as among the files. The stand-in
-; en.json also maps every NSIS id back to a file's tag. The installer's
+; packs, the installer carries a stand-in for each that names its file and
+; its NSIS language id: the plug-in picks among the stand-ins exactly as
+; among the files. The stand-in en.json maps every NSIS id back to a file's
+; tag, and the tags that weigh files beyond the code table. The installer's
 ; other NSIS languages get stand-ins of their own in "extra", so that
-; $LANGUAGE follows a tag without a file; a folder of the whole table
-; answers for folders that are not packed.
+; $LANGUAGE follows a tag without a file. Without a checker, the table's
+; rows stand in for the plan (Table.nsh).
 
 !ifdef PARLUNE_NO_CHECK
   !define /ifndef PARLUNE_CHECK_OFF
@@ -43,23 +55,36 @@
     !define PARLUNE_CHECKER "${__FILEDIR__}/../../Bin/linux-x86_64/parlune-check"
   !endif
 !endif
-!define _PARLUNE_READ_FOLDERS "|"
+!define _PARLUNE_PLANS 0
+!define _PARLUNE_READ_FOLDERS "|"  ; "|FOLDER>N" for each folder read, the latest first
 
-; Runs the checker over SOURCE_FOLDER and takes the files' ids and names
-; from the defines it writes. MODE "check" gives its verdict; "nsis" asks
-; for the facts alone and for the files' texts for NSIS's own (ModernUI.nsh).
-!macro _ParluneRunChecker SOURCE_FOLDER MODE
-  !tempfile _PARLUNE_FACTS
-  !define _PARLUNE_CHECK_RUN '--facts "${_PARLUNE_FACTS}"'
-  !if "${MODE}" == nsis
-    !tempfile _PARLUNE_NSIS_TEXTS
-    !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --quiet --nsis-texts "${_PARLUNE_NSIS_TEXTS}" --nsisdir "${NSISDIR}"'
-  !else ifdef PARLUNE_CHECK_OFF
+; Runs the checker over SOURCE_FOLDER. With PLAN, it writes the folder's plan
+; as number PLAN, which is included; with TABLES (1), the plan puts the
+; files' texts for NSIS's own into the installer's tables. VERDICT 1 asks for
+; the report and verdict, on the texts declared by now (PARLUNE_CHECK_OFF
+; silences them).
+!macro _ParluneRunChecker SOURCE_FOLDER PLAN TABLES VERDICT
+  !define _PARLUNE_CHECK_RUN ""
+  !if "${PLAN}" != ""
+    !tempfile _PARLUNE_PLAN_FILE
+    !define /redef _PARLUNE_CHECK_RUN '--plan "${_PARLUNE_PLAN_FILE}" --plan-number ${PLAN}'
+    !ifdef PARLUNE_MIN_COVERAGE
+      !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --min-coverage ${PARLUNE_MIN_COVERAGE}'
+    !endif
+    !if ${TABLES} = 1
+      !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --nsisdir "${NSISDIR}"'
+    !endif
+  !endif
+  !define /redef _PARLUNE_VERDICT ${VERDICT}
+  !ifdef PARLUNE_CHECK_OFF
+    !define /redef _PARLUNE_VERDICT 0
+  !endif
+  !if ${_PARLUNE_VERDICT} = 0
     !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --quiet'
   !else ifdef PARLUNE_CHECK_STRICT
     !define /redef _PARLUNE_CHECK_RUN '${_PARLUNE_CHECK_RUN} --strict'
   !endif
-  !if "${MODE}" == check
+  !if ${_PARLUNE_VERDICT} = 1
   !if "${_PARLUNE_TEXT_LIST}" != ""
     !tempfile _PARLUNE_DECLARED
     !searchreplace _PARLUNE_DECLARED_LINES "${_PARLUNE_TEXT_LIST}" "|" "$\n"
@@ -86,52 +111,73 @@
     !error "parlune-check found problems in ${SOURCE_FOLDER} (its report is above); fix them, or define PARLUNE_CHECK_OFF to compile without its verdict"
   !endif
   !undef _PARLUNE_CHECK_STATUS
-  !if /FileExists "${_PARLUNE_FACTS}"  ; not under makensis -SAFEPPO, which runs nothing
-    !include /CHARSET=UTF8 "${_PARLUNE_FACTS}"
-    !delfile "${_PARLUNE_FACTS}"
-  !endif
-  !undef _PARLUNE_FACTS
-  !ifdef _PARLUNE_NSIS_TEXTS
-    !if /FileExists "${_PARLUNE_NSIS_TEXTS}"
-      !include /CHARSET=UTF8 "${_PARLUNE_NSIS_TEXTS}"
-      !delfile "${_PARLUNE_NSIS_TEXTS}"
+  !ifdef _PARLUNE_PLAN_FILE
+    !if /FileExists "${_PARLUNE_PLAN_FILE}"  ; not under makensis -SAFEPPO, which runs nothing
+      !include /CHARSET=UTF8 "${_PARLUNE_PLAN_FILE}"
+      !define _PARLUNE_PLANNED_${PLAN}
     !endif
-    !undef _PARLUNE_NSIS_TEXTS
+    !delfile /nonfatal "${_PARLUNE_PLAN_FILE}"
+    !undef _PARLUNE_PLAN_FILE
   !endif
 !macroend
 
-; Reads SOURCE_FOLDER once, however often it is packed.
-!macro _ParluneReadFolder SOURCE_FOLDER
-  !searchreplace _PARLUNE_UNSEEN "${_PARLUNE_READ_FOLDERS}" "|${SOURCE_FOLDER}|" ""
-  !if "${_PARLUNE_UNSEEN}" == "${_PARLUNE_READ_FOLDERS}"
-    !define /redef _PARLUNE_READ_FOLDERS "${_PARLUNE_READ_FOLDERS}${SOURCE_FOLDER}|"
+; _PARLUNE_PLAN = the number of SOURCE_FOLDER's plan, read at the folder's
+; first use; TABLES 1 when Modern UI's languages are asked for, which a
+; folder read before without them is read again for. The verdict comes with
+; the first reading once texts are declared, else when the folder is packed,
+; and again there for texts declared since.
+!macro _ParluneReadFolder SOURCE_FOLDER TABLES
+  !ifdef _PARLUNE_READ
+    !undef _PARLUNE_READ
+  !endif
+  !searchparse /noerrors "${_PARLUNE_READ_FOLDERS}" "|${SOURCE_FOLDER}>" _PARLUNE_READ "|"
+  !ifdef _PARLUNE_READ
+    !define /redef _PARLUNE_PLAN ${_PARLUNE_READ}
+    !if ${TABLES} = 1
+    !ifndef _PARLUNE_TABLES_${_PARLUNE_PLAN}
+      !undef _PARLUNE_READ  ; read again, for the tables
+    !endif
+    !endif
+  !endif
+  !ifndef _PARLUNE_READ
+    !define /redef /math _PARLUNE_PLANS ${_PARLUNE_PLANS} + 1
+    !define /redef _PARLUNE_PLAN ${_PARLUNE_PLANS}
+    !define /redef _PARLUNE_READ_FOLDERS "|${SOURCE_FOLDER}>${_PARLUNE_PLAN}${_PARLUNE_READ_FOLDERS}"
+    !if ${TABLES} = 1
+      !define _PARLUNE_TABLES_${_PARLUNE_PLAN}
+    !endif
+    !define /redef _PARLUNE_VERDICT 1
+    !if ${TABLES} = 1
+    !if "${_PARLUNE_TEXT_LIST}" == ""
+      !define /redef _PARLUNE_VERDICT 0  ; given when the folder is packed, on its texts
+    !endif
+    !endif
+    !if ${_PARLUNE_VERDICT} = 1
+      !define _PARLUNE_CHECKED_TEXTS_${_PARLUNE_PLAN} "${_PARLUNE_TEXT_LIST}"
+    !endif
     !if /FileExists "${PARLUNE_CHECKER}"
-      !insertmacro _ParluneRunChecker "${SOURCE_FOLDER}" check
+      !insertmacro _ParluneRunChecker "${SOURCE_FOLDER}" ${_PARLUNE_PLAN} ${TABLES} ${_PARLUNE_VERDICT}
     !else ifdef PARLUNE_CHECK_STRICT | PARLUNE_CHECK
       !error "Parlune: no checker at ${PARLUNE_CHECKER}, and the script asks for its verdict (PARLUNE_CHECK_STRICT); unpack the whole Parlune package (its Bin folder beside Include), or define PARLUNE_CHECKER"
     !else
       !warning "Parlune: ${SOURCE_FOLDER} is not checked: no parlune-check at ${PARLUNE_CHECKER}, so nothing reads the files while compiling: the installer gives them the language table's NSIS ids and names, not their own NsisLanguageId and LanguageName, a file named by a tag beyond the table (cy.json) is no language of it, the files' texts for NSIS's own buttons and pages are left out, and a broken file loads as one without texts. Unpack the package's Bin folder beside Include, or define PARLUNE_CHECKER."
-      !ifdef _PARLUNE_FACT_BEYOND
-        !undef _PARLUNE_FACT_BEYOND
-      !endif
+    !endif
+    !ifndef _PARLUNE_PLANNED_${_PARLUNE_PLAN}
+      !insertmacro _ParluneRowPlan "${SOURCE_FOLDER}" ${_PARLUNE_PLAN}
+    !endif
+  !else ifndef PARLUNE_CHECK_OFF
+    ; the verdict, on texts declared since the folder was read ("|": none given)
+    !define /ifndef _PARLUNE_CHECKED_TEXTS_${_PARLUNE_PLAN} "|"
+    !if "${_PARLUNE_TEXT_LIST}" != "${_PARLUNE_CHECKED_TEXTS_${_PARLUNE_PLAN}}"
+    !if /FileExists "${PARLUNE_CHECKER}"
+      !define /redef _PARLUNE_CHECKED_TEXTS_${_PARLUNE_PLAN} "${_PARLUNE_TEXT_LIST}"
+      !insertmacro _ParluneRunChecker "${SOURCE_FOLDER}" "" 0 1
+    !endif
     !endif
   !endif
-  !undef _PARLUNE_UNSEEN
 !macroend
 
-; ---- The stand-ins ----
-
-; _PARLUNE_ID1.._PARLUNE_ID3: the ids of a row, "." where it has fewer (the
-; language table allows a row at most three: PARLUNE_MAX_LANGUAGE_IDS in
-; cmake/language_table.cmake).
-!macro _ParluneRowIds IDS
-  !ifdef _PARLUNE_ID1
-    !undef _PARLUNE_ID1
-    !undef _PARLUNE_ID2
-    !undef _PARLUNE_ID3
-  !endif
-  !searchparse /noerrors "${IDS} . . ." "" _PARLUNE_ID1 " " _PARLUNE_ID2 " " _PARLUNE_ID3 " "
-!macroend
+; ---- The stand-ins, as the plan writes them ----
 
 ; Writes a stand-in now and packs it as OUTNAME.
 !macro _ParluneStandIn OUTNAME TEXT
@@ -142,194 +188,60 @@
   !undef _PARLUNE_STANDIN
 !macroend
 
-; An id reads back as the first row whose own id it is (3082 is es-419's),
-; else as the first row that lists it: the map takes first ids in one pass
-; over the rows and the others in a second.
-!macro _ParluneMapId ID TAG
-  !if "${ID}" != "."
-  !if "${ID}" != ""
-  !ifndef _PARLUNE_MAPPED_${_PARLUNE_SET}_${ID}
-    !define _PARLUNE_MAPPED_${_PARLUNE_SET}_${ID}
-    !appendfile "${_PARLUNE_SET_MAP}" `,"${ID}":"${TAG}"`
+; A stand-in in "extra", for an NSIS language without a file.
+!macro _ParluneExtraStandIn OUTNAME TEXT
+  !ifndef _PARLUNE_EXTRA_${_PARLUNE_SET}
+    !define _PARLUNE_EXTRA_${_PARLUNE_SET}
+    CreateDirectory "$OUTDIR\extra"
   !endif
-  !endif
-  !endif
+  !insertmacro _ParluneStandIn "${OUTNAME}" `${TEXT}`
 !macroend
 
-; With PARLUNE_MIN_COVERAGE, a file TAG whose share of en.json's texts is
-; below it: the dialog leaves it out, and the user's language alone does not
-; choose it (_ParluneSkipPartial); a tag given or remembered still does.
-!macro _ParluneMarkPartial TAG
-  !ifdef PARLUNE_MIN_COVERAGE & _PARLUNE_FACT_COVERAGE_${TAG}
-  !if ${_PARLUNE_FACT_COVERAGE_${TAG}} < ${PARLUNE_MIN_COVERAGE}
-  !if ${TAG} != en
-    !define _PARLUNE_PARTIAL_${_PARLUNE_SET}_${TAG}
-    !define /ifndef _PARLUNE_PARTIAL_${_PARLUNE_SET} ""
-    !define /redef _PARLUNE_PARTIAL_${_PARLUNE_SET} "${_PARLUNE_PARTIAL_${_PARLUNE_SET}}|${TAG}"
-  !endif
-  !endif
-  !endif
+; The stand-in en.json, written piece by piece and packed at its end.
+!macro _ParluneMapBegin
+  !tempfile _PARLUNE_MAP
 !macroend
 
-; A row of the set being written: with a source folder, its file when the
-; folder has one, else a stand-in in "extra" when it is one of the
-; installer's other NSIS languages; without one, every row.
-!macro _ParluneSetRow TAG NAME IDS NSIS CODES
-  !insertmacro _ParluneRowIds "${IDS}"
-  !define /redef _PARLUNE_ROW_ID "${_PARLUNE_ID1}"
-  !if "${_PARLUNE_ROW_ID}" == "."
-    !define /redef _PARLUNE_ROW_ID ""
-  !endif
-  !define /redef _PARLUNE_ROW_KIND ""
-  !if "${_PARLUNE_SET_SOURCE}" == ""
-    !define /redef _PARLUNE_ROW_KIND row
-  !else if /FileExists "${_PARLUNE_SET_SOURCE}\${TAG}.json"
-    !define /redef _PARLUNE_ROW_KIND file
-  !else if "${NSIS}" != "-"
-    !ifdef LANG_${NSIS}
-    !ifndef _PARLUNE_NSIS_${_PARLUNE_SET}_${NSIS}
-      !define /redef _PARLUNE_ROW_KIND extra
-    !endif
-    !endif
-  !endif
-  !if "${_PARLUNE_ROW_KIND}" != ""
-    !define _PARLUNE_ROW_${_PARLUNE_SET}_${TAG}
-    !define /ifndef _PARLUNE_NSIS_${_PARLUNE_SET}_${NSIS}
-    !insertmacro _ParluneMapId "${_PARLUNE_ROW_ID}" ${TAG}
-    !define /redef _PARLUNE_ROW_TEXT ""
-    ; the tags that select the file, for the rule that weighs it against
-    ; files beyond the table: "-" in a packed set, where the plug-in has
-    ; picked it, the file's tag in the whole table's
-    !if "${_PARLUNE_ROW_KIND}" == row
-      !searchreplace _PARLUNE_ROW_CODES "${CODES}" " " `":"${TAG}","=`
-      !appendfile /CHARSET=UTF8 "${_PARLUNE_SET_MAP}" `,"=${_PARLUNE_ROW_CODES}":"${TAG}"`
-    !else if "${_PARLUNE_ROW_KIND}" == file
-    !if "${_PARLUNE_SET_BEYOND}" != ""
-      !searchreplace _PARLUNE_ROW_CODES "${CODES}" " " `":"-","=`
-      !appendfile /CHARSET=UTF8 "${_PARLUNE_SET_MAP}" `,"=${_PARLUNE_ROW_CODES}":"-"`
-    !endif
-    !endif
-    !if "${_PARLUNE_ROW_KIND}" == file
-      ; the file's own id and name where the reading found them
-      !ifdef _PARLUNE_FACT_ID_${TAG}
-        !define /redef _PARLUNE_ROW_ID "${_PARLUNE_FACT_ID_${TAG}}"
-      !endif
-    !endif
-    ; a table of the file's own (ModernUI.nsh) answers to its id alone
-    !ifdef _PARLUNE_TABLE_ID_${TAG}
-      !define /redef _PARLUNE_ROW_ID "${_PARLUNE_TABLE_ID_${TAG}}"
-      !insertmacro _ParluneMapId "${_PARLUNE_ROW_ID}" ${TAG}
-    !endif
-    !if "${_PARLUNE_ROW_KIND}" == file
-      !ifdef _PARLUNE_FACT_NAME_${TAG}
-        !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${_PARLUNE_FACT_NAME_${TAG}}"
-      !else
-        !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${NAME}"
-      !endif
-      !define /redef /math _PARLUNE_FILES_${_PARLUNE_SET} ${_PARLUNE_FILES_${_PARLUNE_SET}} + 1
-      !insertmacro _ParluneMarkPartial ${TAG}
-    !endif
-    !if "${_PARLUNE_ROW_KIND}" != extra
-      !define /redef _PARLUNE_ROW_TEXT `,"ParluneFile":"${TAG}"`
-    !endif
-    !define /redef _PARLUNE_ROW_TEXT `"ParluneId":"${_PARLUNE_ROW_ID}"${_PARLUNE_ROW_TEXT}`
-    !if ${TAG} == en
-      !if "${_PARLUNE_ROW_KIND}" != extra
-        !appendfile /CHARSET=UTF8 "${_PARLUNE_SET_MAP}" `,${_PARLUNE_ROW_TEXT}`
-      !endif
-    !else if "${_PARLUNE_ROW_KIND}" == extra
-      !ifndef _PARLUNE_EXTRA_${_PARLUNE_SET}
-        !define _PARLUNE_EXTRA_${_PARLUNE_SET}
-        CreateDirectory "$OUTDIR\extra"
-      !endif
-      !insertmacro _ParluneStandIn "extra\${TAG}.json" `{${_PARLUNE_ROW_TEXT}}`
-    !else
-      !insertmacro _ParluneStandIn "${TAG}.json" `{${_PARLUNE_ROW_TEXT}}`
-    !endif
-  !endif
+!macro _ParluneMapPiece TEXT
+  !appendfile /CHARSET=UTF8 "${_PARLUNE_MAP}" `${TEXT}`
 !macroend
 
-; A file beyond the code table, named by its own tag: the map takes the tag
-; itself ("=cy":"cy"), its id (":cy") and the id as a tag ("=1106", the
-; user's language as NSIS found it), and the id back to the tag.
-!macro _ParluneSetBeyond TAG
-  !define _PARLUNE_NAME_${_PARLUNE_SET}_${TAG} "${_PARLUNE_FACT_NAME_${TAG}}"
-  !define /redef /math _PARLUNE_FILES_${_PARLUNE_SET} ${_PARLUNE_FILES_${_PARLUNE_SET}} + 1
-  !appendfile /CHARSET=UTF8 "${_PARLUNE_SET_MAP}" `,"=${TAG}":"${TAG}"`
-  !insertmacro _ParluneMarkPartial ${TAG}
-  !define /redef _PARLUNE_BEYOND_ID ""
-  !ifdef _PARLUNE_FACT_ID_${TAG}
-    !define /redef _PARLUNE_BEYOND_ID "${_PARLUNE_FACT_ID_${TAG}}"
-  !endif
-  !ifdef _PARLUNE_TABLE_ID_${TAG}
-    !define /redef _PARLUNE_BEYOND_ID "${_PARLUNE_TABLE_ID_${TAG}}"
-  !endif
-  !if "${_PARLUNE_BEYOND_ID}" != ""
-    !appendfile "${_PARLUNE_SET_MAP}" `,":${TAG}":"${_PARLUNE_BEYOND_ID}","=${_PARLUNE_BEYOND_ID}":"${TAG}"`
-    !insertmacro _ParluneMapId "${_PARLUNE_BEYOND_ID}" ${TAG}
-  !endif
-!macroend
-
-!macro _ParluneSetOtherIds TAG NAME IDS NSIS CODES
-  !ifdef _PARLUNE_ROW_${_PARLUNE_SET}_${TAG}
-    !insertmacro _ParluneRowIds "${IDS}"
-    !insertmacro _ParluneMapId "${_PARLUNE_ID2}" ${TAG}
-    !insertmacro _ParluneMapId "${_PARLUNE_ID3}" ${TAG}
-  !endif
-!macroend
-
-; Writes and packs set SET into FOLDER, which becomes $OUTDIR: the stand-ins
-; of the files of SOURCE ("" for the whole table), named as the files are so
-; that they share their names' strings.
-!macro _ParluneWriteSet SET SOURCE FOLDER
-  !define /redef _PARLUNE_SET ${SET}
-  !define /redef _PARLUNE_SET_SOURCE "${SOURCE}"
-  !define _PARLUNE_FILES_${SET} 0
-  !define /redef _PARLUNE_SET_BEYOND ""
-  !if "${SOURCE}" != ""
-  !ifdef _PARLUNE_FACT_BEYOND
-    !define /redef _PARLUNE_SET_BEYOND "${_PARLUNE_FACT_BEYOND}"
-    !define _PARLUNE_BEYOND_${SET} "${_PARLUNE_FACT_BEYOND}"
-  !endif
-  !endif
-  SetOutPath "${FOLDER}"
-  !tempfile _PARLUNE_SET_MAP
-  !appendfile "${_PARLUNE_SET_MAP}" `{"ParluneMap":""`
-  !insertmacro _ParluneLanguageRows _ParluneSetRow
-  !insertmacro _ParluneLanguageRows _ParluneSetOtherIds
-  !insertmacro _ParluneEach "${_PARLUNE_SET_BEYOND}" _ParluneSetBeyond
-  !appendfile "${_PARLUNE_SET_MAP}" `}`
-  File "/oname=en.json" "${_PARLUNE_SET_MAP}"
-  !delfile "${_PARLUNE_SET_MAP}"
-  !undef _PARLUNE_SET_MAP
-!macroend
-
-; The folder of the whole table, packed on first use.
-!macro _ParluneTableFolder_
-  !insertmacro _ParluneSide
-  ${IfNot} ${FileExists} "$PLUGINSDIR\Parlune.table\en.json"
-    InitPluginsDir
-    Push $OUTDIR
-    !insertmacro _ParluneWriteSet ${_PARLUNE_SIDE}_table "" "$PLUGINSDIR\Parlune.table"
-    Pop $OUTDIR
-  ${EndIf}
+!macro _ParluneMapEnd
+  File "/oname=en.json" "${_PARLUNE_MAP}"
+  !delfile "${_PARLUNE_MAP}"
+  !undef _PARLUNE_MAP
 !macroend
 
 ; ---- Packing ----
 
-; _PARLUNE_SET_inst and _PARLUNE_SET_uninst: the first set each side packs,
-; which choosing and loading read.
+; _PARLUNE_SET_inst and _PARLUNE_SET_uninst: the plan of the first folder
+; each side packs, which choosing and loading read, and _PARLUNE_PACK_inst
+; and _uninst that packing's number (_PARLUNE_SET while the stand-ins are
+; written). The files go to $PLUGINSDIR\Parlune, their stand-ins to
+; Parlune.files; with files beyond the table, en.json to Parlune.beyond too,
+; where such a file loads beside it.
 !macro _ParlunePack SOURCE_FOLDER
-  !insertmacro _ParluneReadFolder "${SOURCE_FOLDER}"
+  !insertmacro _ParluneReadFolder "${SOURCE_FOLDER}" 0
   !insertmacro _ParluneSide
   !define /ifndef _PARLUNE_PACKS 0
   !define /redef /math _PARLUNE_PACKS ${_PARLUNE_PACKS} + 1
-  !define /ifndef _PARLUNE_SET_${_PARLUNE_SIDE} ${_PARLUNE_SIDE}${_PARLUNE_PACKS}
+  !define /redef _PARLUNE_SET pack${_PARLUNE_PACKS}
+  !define /ifndef _PARLUNE_SET_${_PARLUNE_SIDE} ${_PARLUNE_PLAN}
+  !define /ifndef _PARLUNE_PACK_${_PARLUNE_SIDE} ${_PARLUNE_SET}
   InitPluginsDir
   Push $OUTDIR
   SetOutPath "$PLUGINSDIR\Parlune"
   File "${SOURCE_FOLDER}\*.json"
-  !insertmacro _ParluneWriteSet ${_PARLUNE_SIDE}${_PARLUNE_PACKS} "${SOURCE_FOLDER}" "$PLUGINSDIR\Parlune.files"
+  SetOutPath "$PLUGINSDIR\Parlune.files"
+  !ifmacrodef _ParluneStandIns_${_PARLUNE_PLAN}
+    !insertmacro _ParluneStandIns_${_PARLUNE_PLAN}
+  !else
+    !insertmacro _ParluneRowSet "${SOURCE_FOLDER}"
+  !endif
+  !if "${_PARLUNE_BEYOND_${_PARLUNE_PLAN}}" != ""
+    SetOutPath "$PLUGINSDIR\Parlune.beyond"
+    File /nonfatal "/oname=en.json" "${SOURCE_FOLDER}\en.json"
+  !endif
   Pop $OUTDIR
 !macroend
 

@@ -23,7 +23,7 @@ Unicode true
 \${ParluneText} Title
 OutFile Setup.exe
 Function .onInit
-  !insertmacro _ParluneReadFolder "$folder"
+  !insertmacro _ParluneReadFolder "$folder" 0
 FunctionEnd
 Section
 SectionEnd
@@ -34,13 +34,13 @@ makensis -SAFEPPO "-X!addincludedir $include_dir" "$work/Setup.nsi" > "$work/pre
 line=$(grep -a "^!execute '" "$work/preprocessed.nsi" | head -n 1)
 [ -n "$line" ] || fail "no !execute line in makensis's output"
 command=${line#!execute \'} command=${command%\'*}
-# -SAFEPPO makes no temporary file: the declared texts and the facts for
+# -SAFEPPO makes no temporary file: the declared texts and the plan for
 # makensis go to files of ours.
 declared="$work/declared texts.txt"
 grep -qF -- '--declared "${_PARLUNE_DECLARED}"' <<<"$command" || fail "the command passes no declared texts: $command"
-facts="$work/facts for makensis.nsh"
-grep -qF -- '--facts "${_PARLUNE_FACTS}"' <<<"$command" || fail "the command asks for no facts: $command"
-command=${command/'${_PARLUNE_DECLARED}'/$declared} command=${command/'${_PARLUNE_FACTS}'/$facts}
+plan="$work/plan for makensis.nsh"
+grep -qF -- '--plan "${_PARLUNE_PLAN_FILE}"' <<<"$command" || fail "the command asks for no plan: $command"
+command=${command/'${_PARLUNE_DECLARED}'/$declared} command=${command/'${_PARLUNE_PLAN_FILE}'/$plan}
 grep -qF "\"$bin/parlune-check.exe\"" <<<"$command" && grep -qF "\"$folder\"" <<<"$command" ||
   fail "the command does not quote both paths: $command"
 
@@ -56,7 +56,7 @@ run() {
   grep -qF -- "$2" "$work/check.out" || fail "the check does not say \"$2\": $(cat "$work/check.out")"
 }
 run 0 "1 file, 0 errors, 0 warnings"
-grep -qxF '!define /redef _PARLUNE_FACT_ID_en "1033"' "$facts" || fail "the checker wrote no facts for makensis: $(cat "$facts")"
+grep -qxF '!define /redef _PARLUNE_FILES_1 1' "$plan" || fail "the checker wrote no plan for makensis: $(cat "$plan")"
 printf '{"NsisLanguageId": "1033", "Titel": "Setup"}' > "$folder/en.json"
 run 1 'did you mean Titel?'
 echo "the Windows command line of the compile-time check runs the checker with both paths whole"

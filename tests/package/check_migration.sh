@@ -32,10 +32,12 @@ done
 cp "$work/tally-cy/languages/cy.json" "$work/tally-eu/languages/eu.json"
 
 # The budgets: a further language file and a further declared text, the
-# first and each further file beyond the language table, and the whole
-# installer against the LangString original (the README's "Moving from
-# LangString" gives the measured table).
-per_file=8 per_text=3 first_beyond=40 per_beyond=8 max_size_growth=20000
+# first and each further file beyond the language table (whose rule runs in
+# the installer, and whose en.json is packed once more so that such a file
+# loads in one Init and one copy), and the whole installer against the
+# LangString original (the README's "Moving from LangString" gives the
+# measured table).
+per_file=8 per_text=3 first_beyond=45 per_beyond=8 max_size_growth=20000
 
 # counts SCRIPT TARGET [makensis options]: "install uninstall size"
 counts() {

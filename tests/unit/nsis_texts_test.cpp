@@ -156,11 +156,10 @@ TEST(NsisTexts, TablesAreWrittenForMakensis) {
     folder.Write("ur.json", "{\"^NextBtn\": \"اگلا >\"}");
     const std::vector<NsisTable> tables = PlanNsisTables(CheckFolder(folder.path().u8string(), 1024));
     LanguageFolder out;
-    const std::string include = (out.path() / "nstX1.tmp").u8string();
-    ASSERT_EQ(WriteNsisTables(tables, kNsisDir, include), "");
+    ASSERT_EQ(WriteNsisTables(tables, kNsisDir, out.path().u8string(), "nstX1"), "");
 
-    std::string text, nlf, nsh, reason;
-    ASSERT_TRUE(ReadWholeFile(include, text, reason));
+    std::string nlf, nsh, reason;
+    const std::string text = NsisTablesInclude(tables, "nstX1");
     EXPECT_EQ(text.substr(text.find("!macro _ParluneNsisBefore_German")),
               "!macro _ParluneNsisBefore_German\n"
               "  !define /redef MUI_BUTTONTEXT_FINISH \"&Fertig $$1\"\n"
@@ -172,11 +171,7 @@ TEST(NsisTexts, TablesAreWrittenForMakensis) {
               "!macro _ParluneNsisBefore_nstX1_ur\n!macroend\n"
               "!macro _ParluneNsisAfter_nstX1_ur\n"
               "  LangString ^NextBtn ${LANG_nstX1_ur} \"اگلا >\"\n"
-              "!macroend\n"
-              "!define /redef _PARLUNE_TABLE_NLF_ur \"nstX1_ur\"\n"
-              "!define /redef _PARLUNE_TABLE_ID_ur \"1056\"\n"
-              "!define /redef _PARLUNE_TABLE_DIR \"" + out.path().u8string() + "\"\n"
-              "!define /redef _PARLUNE_TABLES \"|ur\"\n");
+              "!macroend\n");
     ASSERT_TRUE(ReadWholeFile((out.path() / "nstX1_ur.nlf").u8string(), nlf, reason));
     ASSERT_TRUE(ReadWholeFile((out.path() / "nstX1_ur.nsh").u8string(), nsh, reason));
     const std::vector<std::string> names = EnglishNlfNames();
@@ -188,7 +183,7 @@ TEST(NsisTexts, TablesAreWrittenForMakensis) {
     EXPECT_NE(nsh.find("\r\n!insertmacro LANGFILE \"nstX1_ur\" \"Urdu\" \"اردو\" =\r\n"), std::string::npos);
     EXPECT_EQ(nsh.find("LANGFILE \"English\""), std::string::npos);
 
-    const std::string failure = WriteNsisTables(tables, out.path().u8string(), include);
+    const std::string failure = WriteNsisTables(tables, out.path().u8string(), out.path().u8string(), "nstX1");
     EXPECT_NE(failure.find("cannot read NSIS's English language files"), std::string::npos) << failure;
 }
 

@@ -26,16 +26,28 @@ const std::map<std::string, Names>& NameRows() {
     return rows;
 }
 
+// Both tables' rows in their order: languages.txt's, then more_languages.txt's.
+const std::vector<NsisRow>& NsisRowList() {
+    static const std::vector<NsisRow> list = {
+#include "language_nsis_rows.inc"
+    };
+    return list;
+}
+
 const std::map<std::string, NsisRow>& NsisRows() {
     static const std::map<std::string, NsisRow> rows = [] {
-        static const NsisRow list[] = {
-#include "language_nsis_rows.inc"
-        };
         std::map<std::string, NsisRow> byTag;
-        for (const NsisRow& row : list) byTag.emplace(row.tag, row);
+        for (const NsisRow& row : NsisRowList()) byTag.emplace(row.tag, row);
         return byTag;
     }();
     return rows;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
 }
 
 bool IsAsciiLetter(char c) { return c >= 'a' && c <= 'z'; }
@@ -95,6 +107,26 @@ TagLanguage LanguageOfTag(const std::string& tag) {
         return language;
     }
     return {};
+}
+
+const std::vector<TableRow>& TableRows() {
+    static const std::vector<TableRow> rows = [] {
+        std::vector<TableRow> table;
+        for (const NsisRow& nsis : NsisRowList()) {
+            TableRow row;
+            row.tag = nsis.tag;
+            for (const LanguageCodeRow& code : LanguageCodeRows()) {
+                if (row.tag == code.baseName) row.codes.push_back(code.code);
+            }
+            if (row.codes.empty()) continue;  // a row of more_languages.txt
+            row.ownName = NameRows().at(row.tag).own;
+            row.ids = Words(nsis.ids);
+            if (std::string(nsis.nsisLanguage) != "-") row.nsisLanguage = nsis.nsisLanguage;
+            table.push_back(std::move(row));
+        }
+        return table;
+    }();
+    return rows;
 }
 
 std::vector<std::string> TagsOfNsisId(const std::string& id) {

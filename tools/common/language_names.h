@@ -32,5 +32,16 @@ TagLanguage LanguageOfTag(const std::string& tag);
 // en-gb, en-xm), in the tables' order.
 std::vector<std::string> TagsOfNsisId(const std::string& id);
 
+// A row of the language table (languages.txt), in its order, as
+// ParluneLanguages.nsh lists it for installer scripts.
+struct TableRow {
+    std::string tag;                 // the file's base name
+    std::string ownName;             // for the language dialog
+    std::vector<std::string> ids;    // NSIS ids; the first is the one $LANGUAGE takes
+    std::string nsisLanguage;        // NSIS's name of it; empty where NSIS lacks it
+    std::vector<std::string> codes;  // the codes that select the file, upper case
+};
+const std::vector<TableRow>& TableRows();
+
 // The tag's language subtag: "de" for "de-at".
 inline std::string PrimarySubtag(const std::string& tag) { return tag.substr(0, tag.find('-')); }

@@ -11,9 +11,9 @@
 #include "file_reading.h"
 #include "folder_check.h"
 #include "language_file_check.h"
-#include "makensis_defines.h"
 #include "nsis_tables.h"
 #include "console.h"
+#include "packing_plan.h"
 #include "platform/platform.h"
 #include "pseudo_locale.h"
 #include "reports.h"
@@ -27,8 +27,8 @@ constexpr int kExitProblems = 1;
 constexpr int kExitUsage = 2;
 
 const char kUsage[] =
-    "usage: parlune-check [--json] [--strict | --quiet] [--string-size N] [--declared FILE] [--facts FILE]\n"
-    "                     [--nsis-texts FILE --nsisdir DIR] FOLDER\n"
+    "usage: parlune-check [--json] [--strict | --quiet] [--string-size N] [--declared FILE]\n"
+    "                     [--plan FILE [--plan-number N] [--min-coverage N] [--nsisdir DIR]] FOLDER\n"
     "       parlune-check --resolve [TAG] FOLDER\n"
     "       parlune-check --pseudo FOLDER\n"
     "\n"
@@ -39,18 +39,21 @@ const char kUsage[] =
     "  --json            the same report as JSON\n"
     "  --strict          count warnings as errors\n"
     "  --quiet           no report and no verdict: exit 0 whatever the files hold\n"
-    "                    (for --facts alone)\n"
+    "                    (for --plan alone)\n"
     "  --string-size N   the installer's string size (default 1024; 8192 for the\n"
     "                    large-strings NSIS build): longer texts are cut to N - 1\n"
     "  --declared FILE   the texts the script declares, one name a line: a name\n"
     "                    en.json lacks is an error, an en.json key none names a\n"
     "                    warning (Parlune.nsh passes it while compiling)\n"
-    "  --facts FILE      write what Parlune.nsh takes from the files (their NSIS\n"
-    "                    language ids and names) as makensis defines to FILE\n"
-    "  --nsis-texts FILE write the makensis include that puts the files' texts for\n"
-    "                    NSIS's and Modern UI's own into the installer's language\n"
-    "                    tables, and beside it the tables of languages NSIS lacks,\n"
-    "                    built from the language files of NSIS in DIR (NSISDIR)\n"
+    "  --plan FILE       write how Parlune.nsh packs the folder (the stand-ins the\n"
+    "                    plug-in picks among, the language dialog's list, Modern\n"
+    "                    UI's languages) as a makensis include, its names\n"
+    "                    numbered N (default 1); a file translating less than\n"
+    "                    --min-coverage percent of en.json is left out of the\n"
+    "                    dialog; with --nsisdir, the include also puts the files'\n"
+    "                    texts for NSIS's and Modern UI's own into the installer's\n"
+    "                    language tables, and beside it go the tables of languages\n"
+    "                    NSIS lacks, built from the language files of NSIS in DIR\n"
     "  --resolve [TAG]   show which file the installer loads for TAG, or without a\n"
     "                    TAG for this user's preferred UI language\n"
     "  --pseudo          write FOLDER/en-xm.json, the pseudo-locale, from en.json\n"
@@ -102,6 +105,33 @@ int WritePseudoLocale(const std::string& folder) {
     return kExitClean;
 }
 
+// A whole number from 0 up to a million, else -1.
+long NumberOf(const std::string& text) {
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    return text.empty() || *end != '\0' || value < 0 || value > 1000000 ? -1 : value;
+}
+
+// The plan's include at planPath; with nsisDir, the NSIS tables' hooks in
+// it and the tables of their own beside it, named after it. Returns "" or
+// what went wrong.
+std::string WritePlan(const FolderReport& report, const std::string& planPath, int planNumber, int minCoverage,
+                      const std::string& nsisDir) {
+    const std::filesystem::path path = std::filesystem::u8path(planPath);
+    const std::string tablesFolder = path.parent_path().u8string();
+    const std::string prefix = path.stem().u8string();
+    std::vector<NsisTable> tables;
+    if (!nsisDir.empty()) {
+        tables = PlanNsisTables(report);
+        const std::string failure = WriteNsisTables(tables, nsisDir, tablesFolder, prefix);
+        if (!failure.empty()) return failure;
+    }
+    const PackingPlan plan = PlanPacking(report, minCoverage, tables, prefix);
+    std::ofstream out(path, std::ios::binary);
+    out << PackingPlanInclude(plan, planNumber, nsisDir.empty() ? "" : NsisTablesInclude(tables, prefix), tablesFolder);
+    return out.flush() ? std::string() : "cannot write " + planPath;
+}
+
 }  // namespace
 
 int Run(int argc, char** argv) {
@@ -109,7 +139,8 @@ int Run(int argc, char** argv) {
     const std::vector<std::string> arguments = console::Utf8Arguments(argc, argv);
     bool json = false, strict = false, quiet = false, resolve = false, pseudo = false;
     int stringSize = kNsisStringSize;
-    std::string declaredFile, factsFile, nsisTextsFile, nsisDir;
+    int planNumber = 1, minCoverage = -1;
+    std::string declaredFile, planFile, nsisDir;
     std::vector<std::string> operands;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -129,12 +160,13 @@ int Run(int argc, char** argv) {
         } else if (argument == "--declared") {
             if (i + 1 >= arguments.size()) return Usage("--declared needs a FILE");
             declaredFile = arguments[++i];
-        } else if (argument == "--facts") {
-            if (i + 1 >= arguments.size()) return Usage("--facts needs a FILE");
-            factsFile = arguments[++i];
-        } else if (argument == "--nsis-texts" || argument == "--nsisdir") {
+        } else if (argument == "--plan" || argument == "--nsisdir") {
             if (i + 1 >= arguments.size()) return Usage(argument + (argument == "--nsisdir" ? " needs a DIR" : " needs a FILE"));
-            (argument == "--nsisdir" ? nsisDir : nsisTextsFile) = arguments[++i];
+            (argument == "--nsisdir" ? nsisDir : planFile) = arguments[++i];
+        } else if (argument == "--plan-number" || argument == "--min-coverage") {
+            const long value = i + 1 < arguments.size() ? NumberOf(arguments[++i]) : -1;
+            if (value < 0) return Usage(argument + " takes a number from 0 up");
+            (argument == "--plan-number" ? planNumber : minCoverage) = static_cast<int>(value);
         } else if (argument == "--string-size") {
             if (i + 1 >= arguments.size()) return Usage("--string-size needs a number");
             char* end = nullptr;
@@ -158,7 +190,7 @@ int Run(int argc, char** argv) {
     if (operands.size() != 1) return Usage(operands.empty() ? "name a FOLDER" : "name one FOLDER");
     if (!WhyNoFolder(operands[0]).empty()) return Usage(WhyNoFolder(operands[0]));
     if (pseudo) return WritePseudoLocale(operands[0]);
-    if (nsisTextsFile.empty() != nsisDir.empty()) return Usage("--nsis-texts and --nsisdir go together");
+    if (planFile.empty() && !nsisDir.empty()) return Usage("--nsisdir goes with --plan");
 
     std::vector<std::string> declared;
     if (!declaredFile.empty()) {
@@ -168,16 +200,8 @@ int Run(int argc, char** argv) {
     }
     const FolderReport report = CheckFolder(operands[0], stringSize, declaredFile.empty() ? nullptr : &declared);
     if (!quiet) Print(json ? JsonReport(report) : TextReport(report));
-    if (!factsFile.empty()) {
-        std::ofstream out(std::filesystem::u8path(factsFile), std::ios::binary);
-        out << MakensisDefines(report);
-        if (!out.flush()) {
-            std::fprintf(stderr, "parlune-check: cannot write %s\n", factsFile.c_str());
-            return kExitProblems;
-        }
-    }
-    if (!nsisTextsFile.empty()) {
-        const std::string failure = WriteNsisTables(PlanNsisTables(report), nsisDir, nsisTextsFile);
+    if (!planFile.empty()) {
+        const std::string failure = WritePlan(report, planFile, planNumber, minCoverage, nsisDir);
         if (!failure.empty()) {
             std::fprintf(stderr, "parlune-check: %s\n", failure.c_str());
             return kExitProblems;

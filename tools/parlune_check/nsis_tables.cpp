@@ -10,7 +10,7 @@
 #include "ascii_case.h"
 #include "file_reading.h"
 #include "language_names.h"
-#include "makensis_defines.h"
+#include "nsis_quoted.h"
 
 namespace {
 
@@ -73,13 +73,6 @@ std::vector<NsisText> Overlaid(std::vector<NsisText> base, const std::vector<Nsi
     return base;
 }
 
-std::string TableName(const NsisTable& table, const std::string& prefix) {
-    if (!table.own) return table.nsisLanguage;
-    std::string tag = table.tag;
-    std::replace(tag.begin(), tag.end(), '-', '_');
-    return prefix + "_" + tag;
-}
-
 std::string ValueOf(const NsisText& text) {
     const NsisText* english = FindNsisText(text.name);
     return "\"" + NsisStringOf(text.plain, NsisReferences(english != nullptr ? english->plain : "")) + "\"";
@@ -98,6 +91,13 @@ std::string Joined(const std::vector<std::string>& lines) {
 }
 
 }  // namespace
+
+std::string NsisTableName(const NsisTable& table, const std::string& prefix) {
+    if (!table.own) return table.nsisLanguage;
+    std::string tag = table.tag;
+    std::replace(tag.begin(), tag.end(), '-', '_');
+    return prefix + "_" + tag;
+}
 
 std::vector<NsisTable> PlanNsisTables(const FolderReport& report) {
     const std::vector<const FileReport*> files = InsertionOrder(report);
@@ -139,12 +139,10 @@ std::vector<NsisTable> PlanNsisTables(const FolderReport& report) {
     return tables;
 }
 
-std::string NsisTablesInclude(const std::vector<NsisTable>& tables, const std::string& folder,
-                              const std::string& prefix) {
-    std::string out = "; The language files' texts for NSIS's and Modern UI's own, written by parlune-check.\n";
-    std::string ownTags;
+std::string NsisTablesInclude(const std::vector<NsisTable>& tables, const std::string& prefix) {
+    std::string out = "; The language files' texts for NSIS's and Modern UI's own.\n";
     for (const NsisTable& table : tables) {
-        const std::string name = TableName(table, prefix);
+        const std::string name = NsisTableName(table, prefix);
         // Modern UI takes a text defined before its language is inserted,
         // and leaves the define of a page the script has not.
         std::string before, after;
@@ -158,28 +156,20 @@ std::string NsisTablesInclude(const std::vector<NsisTable>& tables, const std::s
         }
         out += "!macro _ParluneNsisBefore_" + name + "\n" + before + "!macroend\n";
         out += "!macro _ParluneNsisAfter_" + name + "\n" + after + "!macroend\n";
-        if (!table.own) continue;
-        ownTags += "|" + table.tag;
-        out += "!define /redef _PARLUNE_TABLE_NLF_" + table.tag + " \"" + name + "\"\n";
-        out += "!define /redef _PARLUNE_TABLE_ID_" + table.tag + " \"" + table.id + "\"\n";
     }
-    out += "!define /redef _PARLUNE_TABLE_DIR \"" + NsisQuoted(folder) + "\"\n";
-    out += "!define /redef _PARLUNE_TABLES \"" + ownTags + "\"\n";
     return out;
 }
 
 std::string WriteNsisTables(const std::vector<NsisTable>& tables, const std::string& nsisDir,
-                            const std::string& includePath) {
-    const fs::path include = fs::u8path(includePath);
-    const fs::path folder = include.parent_path();
-    const std::string prefix = include.stem().u8string();
+                            const std::string& tablesFolder, const std::string& prefix) {
+    const fs::path folder = fs::u8path(tablesFolder);
     const fs::path languageFiles = fs::u8path(nsisDir) / "Contrib" / "Language files";
     std::vector<std::string> englishNames;
     for (const NsisText& text : ReadNlf(EmbeddedEnglishNlf()).texts) englishNames.push_back(text.name);
 
     for (const NsisTable& table : tables) {
         if (!table.own) continue;
-        const std::string name = TableName(table, prefix);
+        const std::string name = NsisTableName(table, prefix);
         std::string nlfBytes, nshBytes, reason;
         const fs::path nlfPath = languageFiles / fs::u8path(table.nsisLanguage + ".nlf");
         const fs::path nshPath = languageFiles / fs::u8path(table.nsisLanguage + ".nsh");
@@ -209,6 +199,5 @@ std::string WriteNsisTables(const std::vector<NsisTable>& tables, const std::str
             return "cannot write the language table " + name + " in " + folder.u8string();
         }
     }
-    if (!WriteText(include, NsisTablesInclude(tables, folder.u8string(), prefix))) return "cannot write " + includePath;
     return std::string();
 }

@@ -30,12 +30,15 @@ struct NsisTable {
 // that Windows leaves to custom languages, whose fallback is no language.
 std::vector<NsisTable> PlanNsisTables(const FolderReport& report);
 
-// The makensis include for the tables, written to includePath, and each own
-// table's .nlf and Modern UI .nsh beside it, from nsisDir's language files.
-// Returns "" or what went wrong.
-std::string WriteNsisTables(const std::vector<NsisTable>& tables, const std::string& nsisDir,
-                            const std::string& includePath);
+// NSIS's name of a table: its language's, or for a table of its own the
+// prefix and the file's tag ("nst1_de_at"), which names its files too.
+std::string NsisTableName(const NsisTable& table, const std::string& prefix);
 
-// The include's text alone; prefix names the own tables' files.
-std::string NsisTablesInclude(const std::vector<NsisTable>& tables, const std::string& folder,
-                              const std::string& prefix);
+// Each own table's .nlf and Modern UI .nsh, from nsisDir's language files,
+// written into folder. Returns "" or what went wrong.
+std::string WriteNsisTables(const std::vector<NsisTable>& tables, const std::string& nsisDir,
+                            const std::string& folder, const std::string& prefix);
+
+// The makensis macros that put the files' texts into the tables, before and
+// after each table's language is inserted.
+std::string NsisTablesInclude(const std::vector<NsisTable>& tables, const std::string& prefix);
