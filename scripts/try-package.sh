@@ -78,7 +78,7 @@ for run in "$@"; do
     compile "$nsis_target" "$exe" "$package/Examples/Parlune/Example.nsi"
   fi
   if [ -z "$locale" ]; then
-    echo "== $target installer compiled: $exe"
+    echo "== $target installer compiled: $(basename "$exe")"
     continue
   fi
   install_dir=$work/installed-$target-${locale%%.*}${argument:+-${argument##*=}}

@@ -15,6 +15,9 @@ else()
   # GoogleTest calls after printing a failure: a failing case still fails the run.
   set(wine_target x86)
   set(languages "ja_JP.UTF-8=ja-JP")
+  # Starting cmd.exe costs minutes under emulation: running a program is the
+  # same code on x64, where it runs.
+  set(filter --gtest_filter=-ProgramRun.*)
 endif()
 
 foreach(language IN LISTS languages)
@@ -24,7 +27,7 @@ foreach(language IN LISTS languages)
   set(name "unit_tests_under_wine_${wine_target}_${expected}")
   add_test(NAME ${name}
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run_under_wine.sh ${wine_target} ${PARLUNE_WINE_PREFIX_ROOT}
-            $<TARGET_FILE:parlune_tests> --gtest_brief=1)
+            $<TARGET_FILE:parlune_tests> --gtest_brief=1 ${filter})
   set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT 1200 RESOURCE_LOCK wine-${wine_target}
     ENVIRONMENT "LANG=${locale};PARLUNE_EXPECTED_UI_LANGUAGE=${expected}")
 endforeach()
