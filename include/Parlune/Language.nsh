@@ -155,8 +155,9 @@
   ${IfThen} $Parlune.LoadedId != "" ${|} StrCpy $LANGUAGE $Parlune.LoadedId ${|}
 !macroend
 
-; Tag and folder on the stack, the handle back: the same for a folder read at
-; run time, where a file's own NsisLanguageId goes before the table's.
+; Tag and folder on the stack, the handle back: the choice among the files of
+; a folder read at run time loads, where a file's own NsisLanguageId goes
+; before the table's, and $LANGUAGE follows it.
 !macro _ParluneLoadInFolder_
   !insertmacro _ParluneStateVars
   !insertmacro _ParluneVar Parlune.Folder

@@ -19,7 +19,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The example: compiled once with the check, run for two languages.
 "$here/../../scripts/try-package.sh" --windows-makensis "$windows_makensis" "$zip" "$work" "$prefix_root" \
-  x64:de_DE.UTF-8 x64:sr_RS@latin > "$work.out" || fail "the example: $(cat "$work.out")"
+  x64:de_DE.UTF-8 x64:sr_RS@latin x64:fr_CA.UTF-8 > "$work.out" || fail "the example: $(cat "$work.out")"
 diff -u "$expected" "$work.out" || fail "the example compiled by the Windows makensis differs (- expected, + got)"
 
 # The migration: compiled with the check too, installed in German, which is
