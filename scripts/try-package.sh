@@ -83,7 +83,7 @@ for run in "$@"; do
   fi
   install_dir=$work/installed-$target-${locale%%.*}${argument:+-${argument##*=}}
   echo "== $target installer, LANG=$locale${argument:+ $argument}"
-  LANG=$locale WINEPREFIX=$prefix_root/$target timeout 900 "$wine_loader" "$exe" /S ${argument:+"$argument"} \
+  LANG=$locale WINEPREFIX=$prefix_root/x64 timeout 900 "$wine_loader" "$exe" /S ${argument:+"$argument"} \
     "/D=$(windows_path "$install_dir")"
   if [ ! -f "$install_dir/ReadMe.txt" ]; then
     echo "the installer wrote no ReadMe.txt" >&2
@@ -92,7 +92,7 @@ for run in "$@"; do
   # The texts name the folder they were installed in; it differs per run.
   iconv -f UTF-16 -t UTF-8 "$install_dir/ReadMe.txt" | tr -d '\r' |
     sed "s|$(windows_path "$install_dir" | sed 's|\\|\\\\|g')|<install folder>|g"
-  LANG=$locale WINEPREFIX=$prefix_root/$target timeout 900 "$wine_loader" "$install_dir/Uninstall.exe" /S "_?=$(windows_path "$install_dir")"
+  LANG=$locale WINEPREFIX=$prefix_root/x64 timeout 900 "$wine_loader" "$install_dir/Uninstall.exe" /S "_?=$(windows_path "$install_dir")"
   if [ -e "$install_dir/ReadMe.txt" ]; then
     echo "the uninstaller left ReadMe.txt behind" >&2
     exit 1

@@ -28,6 +28,6 @@ foreach(language IN LISTS languages)
   add_test(NAME ${name}
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run_under_wine.sh ${wine_target} ${PARLUNE_WINE_PREFIX_ROOT}
             $<TARGET_FILE:parlune_tests> --gtest_brief=1 ${filter})
-  set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT 1200 RESOURCE_LOCK wine-${wine_target}
+  set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT 1200 RESOURCE_LOCK wine
     ENVIRONMENT "LANG=${locale};PARLUNE_EXPECTED_UI_LANGUAGE=${expected}")
 endforeach()

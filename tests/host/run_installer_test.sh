@@ -34,7 +34,8 @@ if [ "$target" = x86 ] && [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
 fi
 
 mkdir -p "$prefix_root"
-export WINEPREFIX=$prefix_root/$target WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# one 64-bit prefix for both targets, whose WoW64 half runs 32-bit programs
+export WINEPREFIX=$prefix_root/x64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset LC_ALL LC_MESSAGES LANGUAGE
 
 # The folders the scenarios read, some under names outside every ANSI code page.
