@@ -22,7 +22,7 @@ install -D -m 644 include/ParluneLanguages.nsh "$stage/Include/ParluneLanguages.
 for tool in check import; do
   install -D -m 755 "build/win-x64/tools/parlune_$tool/parlune-$tool.exe" "$stage/Bin/parlune-$tool.exe"
   install -D -m 755 "build/win-x86/tools/parlune_$tool/parlune-$tool.exe" "$stage/Bin/x86/parlune-$tool.exe"
-  install -D -m 755 "build/linux-x86_64/tools/parlune_$tool/parlune-$tool" "$stage/Bin/linux-x86_64/parlune-$tool"
+  install -D -m 755 "build/native/tools/parlune_$tool/parlune-$tool" "$stage/Bin/linux-x86_64/parlune-$tool"
 done
 install -D -m 755 tools/parlune_po/parlune-po.py "$stage/Bin/parlune-po.py"
 # The user guide with its pictures and list, laid out as in docs/, so that

@@ -50,7 +50,9 @@ x86_64-w64-mingw32-gcc -O2 -o "$work/window_texts.exe" tests/host/window_texts.c
 pseudo_exe=$(realpath "$work")/Example-pseudo-x64.exe
 compile "$work/pseudo/Example.nsi" "$pseudo_exe"
 
-export WINEPREFIX=$PWD/build/wine/x64 WINEDEBUG=-all
+"tests/wine_prefix.sh" "$PWD/build/wine"
+# shellcheck source=../tests/wine_env.sh
+source "tests/wine_env.sh" "$PWD/build/wine"
 unset LC_ALL LC_MESSAGES LANGUAGE
 shoot() {  # LOCALE PICTURE [INSTALLER ARGUMENTS]
   local locale=$1 picture=$2; shift 2

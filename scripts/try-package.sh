@@ -32,6 +32,9 @@ shift 3
 
 rm -rf "$work" && mkdir -p "$work/unpacked" "$prefix_root"
 work=$(realpath "$work") prefix_root=$(realpath "$prefix_root")
+"$(dirname "$0")/../tests/wine_prefix.sh" "$prefix_root"
+# shellcheck source=../tests/wine_env.sh
+source "$(dirname "$0")/../tests/wine_env.sh" "$prefix_root"
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
 package=$work/unpacked
 if [ -n "$pseudo" ]; then
@@ -57,7 +60,7 @@ compile() {
     for folder in Stubs Plugins Include Contrib; do ln -s "/usr/share/nsis/$folder" "$work/NSIS/$folder"; done
   fi
   # Wine's console ends the checker's lines with CR LF
-  WINEPREFIX=$prefix_root/x64 /usr/lib/wine/wine64 "$work/NSIS/makensis.exe" /V2 /INPUTCHARSET UTF8 \
+  /usr/lib/wine/wine64 "$work/NSIS/makensis.exe" /V2 /INPUTCHARSET UTF8 \
     "${check[@]/#-//}" "/XTarget $nsis_target" \
     "/X!addplugindir /$nsis_target $(windows_path "$package/Plugins/$nsis_target")" \
     "/X!addincludedir $(windows_path "$package/Include")" "/DOUTFILE=$(windows_path "$out")" \
@@ -83,7 +86,7 @@ for run in "$@"; do
   fi
   install_dir=$work/installed-$target-${locale%%.*}${argument:+-${argument##*=}}
   echo "== $target installer, LANG=$locale${argument:+ $argument}"
-  LANG=$locale WINEPREFIX=$prefix_root/x64 timeout 900 "$wine_loader" "$exe" /S ${argument:+"$argument"} \
+  LANG=$locale timeout 900 "$wine_loader" "$exe" /S ${argument:+"$argument"} \
     "/D=$(windows_path "$install_dir")"
   if [ ! -f "$install_dir/ReadMe.txt" ]; then
     echo "the installer wrote no ReadMe.txt" >&2
@@ -92,7 +95,7 @@ for run in "$@"; do
   # The texts name the folder they were installed in; it differs per run.
   iconv -f UTF-16 -t UTF-8 "$install_dir/ReadMe.txt" | tr -d '\r' |
     sed "s|$(windows_path "$install_dir" | sed 's|\\|\\\\|g')|<install folder>|g"
-  LANG=$locale WINEPREFIX=$prefix_root/x64 timeout 900 "$wine_loader" "$install_dir/Uninstall.exe" /S "_?=$(windows_path "$install_dir")"
+  LANG=$locale timeout 900 "$wine_loader" "$install_dir/Uninstall.exe" /S "_?=$(windows_path "$install_dir")"
   if [ -e "$install_dir/ReadMe.txt" ]; then
     echo "the uninstaller left ReadMe.txt behind" >&2
     exit 1

@@ -6,6 +6,7 @@
 # minutes under emulation, which a prefix of their own would cost again.
 set -euo pipefail
 
+here=$(cd "$(dirname "$0")" && pwd)
 target=$1 prefix_root=$2
 shift 2
 case "$target" in
@@ -13,7 +14,8 @@ case "$target" in
   x64) wine_loader=/usr/lib/wine/wine64 ;;
   *) echo "unknown target $target" >&2; exit 2 ;;
 esac
-mkdir -p "$prefix_root"
-export WINEPREFIX=$prefix_root/x64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$here/wine_prefix.sh" "$prefix_root"
+# shellcheck source=wine_env.sh
+source "$here/wine_env.sh" "$prefix_root"
 unset LC_ALL LC_MESSAGES LANGUAGE
 exec timeout 1100 "$wine_loader" "$@"

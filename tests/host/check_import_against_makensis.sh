@@ -9,7 +9,9 @@ import=$(realpath "$1") work=$2 prefix_root=$3
 here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 rm -rf "$work" && mkdir -p "$work" "$prefix_root" && work=$(realpath "$work")
-export WINEPREFIX=$prefix_root/x64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$here/../wine_prefix.sh" "$prefix_root"
+# shellcheck source=../wine_env.sh
+source "$here/../wine_env.sh" "$prefix_root"
 
 cp "$here/import/Setup.nsi" "$here/import/Extra.nsh" "$work/"
 (printf '\xFF\xFE'; iconv -f UTF-8 -t UTF-16LE "$here/import/Strings16.nsh") > "$work/Strings16.nsh"

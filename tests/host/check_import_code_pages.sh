@@ -32,6 +32,9 @@ same "ANSI through makensis" from-utf8 from-ansi
 same "ANSI without makensis" own-utf8 own-ansi
 
 if [ -n "$windows_makensis" ] && [ -f "$windows_makensis/makensis.exe" ]; then
+  "$here/../wine_prefix.sh" "$prefix_root"
+  # shellcheck source=../wine_env.sh
+  source "$here/../wine_env.sh" "$prefix_root"
   mkdir -p NSIS && cp -r "$windows_makensis/." NSIS/ && chmod -R u+w NSIS
   for folder in Stubs Plugins Include Contrib; do ln -sfn "/usr/share/nsis/$folder" "NSIS/$folder"; done
   # makensis.exe with Linux paths as Wine's Z: drive
@@ -42,7 +45,7 @@ for argument in "\$@"; do
   [[ "\$argument" == /* && -e "\$argument" ]] && argument="Z:\$(tr / '\\\\' <<<"\$argument")"
   arguments+=("\$argument")
 done
-WINEPREFIX=$prefix_root/x64 WINEDEBUG=-all exec /usr/lib/wine/wine64 "$work/NSIS/makensis.exe" "\${arguments[@]}"
+exec /usr/lib/wine/wine64 "$work/NSIS/makensis.exe" "\${arguments[@]}"
 SH
   chmod +x wmakensis
   "$import" --makensis "$work/wmakensis" --out from-windows ansi/Setup.nsi > windows.out ||

@@ -48,11 +48,11 @@ makensis -V2 -WX -DPARLUNE_MIN_COVERAGE=50 -INPUTCHARSET UTF8 "-XTarget amd64-un
   "-X!addincludedir $here/../../include" -DPARLUNE_CHECKER="$checker" -DOUTFILE="$exe" "$work/example/Example.nsi" \
   > "$work/makensis.log" || { cat "$work/makensis.log"; exit 1; }
 
-mkdir -p "$prefix_root"
-export WINEPREFIX=$prefix_root/x64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$here/../wine_prefix.sh" "$prefix_root"
+# shellcheck source=../wine_env.sh
+source "$here/../wine_env.sh" "$prefix_root"
 unset LC_ALL LC_MESSAGES LANGUAGE
 wine=/usr/lib/wine/wine64
-[ -d "$WINEPREFIX/drive_c" ] || { "$wine" wineboot --init >/dev/null 2>&1; /usr/lib/wine/wineserver -w; }
 
 # walk PAGES OUTPUT PROGRAM ARGS...: reads each page and presses Next (or
 # Install, Uninstall, Finish), PAGES times at most, about 4 s a page.

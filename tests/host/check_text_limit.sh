@@ -6,6 +6,9 @@
 #   check_text_limit.sh PLUGIN_DIR WORK_DIR PREFIX_ROOT
 set -euo pipefail
 plugin_dir=$(realpath "$1") work=$2 prefix_root=$3
+"$(dirname "$0")/../wine_prefix.sh" "$prefix_root"
+# shellcheck source=../wine_env.sh
+source "$(dirname "$0")/../wine_env.sh" "$prefix_root"
 include_dir=$(cd "$(dirname "$0")/../../include" && pwd)
 texts=1200 fills=25
 probes=(1 999 1000 "$texts")
@@ -39,7 +42,7 @@ rm -rf "$work" && mkdir -p "$work/languages"
 } > "$work/languages/en.json"
 
 makensis -V2 "-X!addincludedir $include_dir" -DPARLUNE_CHECK_OFF "$work/texts.nsi"
-WINEPREFIX=$prefix_root/x64 WINEDEBUG=-all timeout 600 /usr/lib/wine/wine64 "$work/texts.exe" /S
+timeout 600 /usr/lib/wine/wine64 "$work/texts.exe" /S
 expected="$(for i in "${probes[@]::${#probes[@]}-1}"; do printf 't%d ' "$i"; done)t$texts$(printf 'v%d' $(seq "$fills")) "
 got=$(cat "$work/results.txt")
 if [ "$got" != "$expected" ]; then

@@ -33,9 +33,10 @@ if [ "$target" = x86 ] && [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
   exit 1
 fi
 
-mkdir -p "$prefix_root"
 # one 64-bit prefix for both targets, whose WoW64 half runs 32-bit programs
-export WINEPREFIX=$prefix_root/x64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$here/../wine_prefix.sh" "$prefix_root"
+# shellcheck source=../wine_env.sh
+source "$here/../wine_env.sh" "$prefix_root"
 unset LC_ALL LC_MESSAGES LANGUAGE
 
 # The folders the scenarios read, some under names outside every ANSI code page.
