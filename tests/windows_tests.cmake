@@ -20,6 +20,7 @@ else()
   set(filter --gtest_filter=-ProgramRun.*)
 endif()
 
+parlune_wine_prefix_setup(wine_prefix wine)
 foreach(language IN LISTS languages)
   string(REPLACE "=" ";" pair "${language}")
   list(GET pair 0 locale)
@@ -29,5 +30,5 @@ foreach(language IN LISTS languages)
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run_under_wine.sh ${wine_target} ${PARLUNE_WINE_PREFIX_ROOT}
             $<TARGET_FILE:parlune_tests> --gtest_brief=1 ${filter})
   set_tests_properties(${name} PROPERTIES LABELS wine TIMEOUT 1200 RESOURCE_LOCK wine
-    ENVIRONMENT "LANG=${locale};PARLUNE_EXPECTED_UI_LANGUAGE=${expected}")
+    ENVIRONMENT "LANG=${locale};PARLUNE_EXPECTED_UI_LANGUAGE=${expected}" FIXTURES_REQUIRED wine_prefix)
 endforeach()
