@@ -50,7 +50,6 @@ x86_64-w64-mingw32-gcc -O2 -o "$work/window_texts.exe" tests/host/window_texts.c
 pseudo_exe=$(realpath "$work")/Example-pseudo-x64.exe
 compile "$work/pseudo/Example.nsi" "$pseudo_exe"
 
-"tests/wine_prefix.sh" "$PWD/build/wine"
 # shellcheck source=../tests/wine_env.sh
 source "tests/wine_env.sh" "$PWD/build/wine"
 unset LC_ALL LC_MESSAGES LANGUAGE

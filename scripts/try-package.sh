@@ -32,7 +32,6 @@ shift 3
 
 rm -rf "$work" && mkdir -p "$work/unpacked" "$prefix_root"
 work=$(realpath "$work") prefix_root=$(realpath "$prefix_root")
-"$(dirname "$0")/../tests/wine_prefix.sh" "$prefix_root"
 # shellcheck source=../tests/wine_env.sh
 source "$(dirname "$0")/../tests/wine_env.sh" "$prefix_root"
 (cd "$work/unpacked" && cmake -E tar xf "$zip")

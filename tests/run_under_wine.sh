@@ -14,7 +14,6 @@ case "$target" in
   x64) wine_loader=/usr/lib/wine/wine64 ;;
   *) echo "unknown target $target" >&2; exit 2 ;;
 esac
-"$here/wine_prefix.sh" "$prefix_root"
 # shellcheck source=wine_env.sh
 source "$here/wine_env.sh" "$prefix_root"
 unset LC_ALL LC_MESSAGES LANGUAGE

@@ -9,7 +9,6 @@ import=$(realpath "$1") work=$2 prefix_root=$3
 here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 rm -rf "$work" && mkdir -p "$work" "$prefix_root" && work=$(realpath "$work")
-"$here/../wine_prefix.sh" "$prefix_root"
 # shellcheck source=../wine_env.sh
 source "$here/../wine_env.sh" "$prefix_root"
 

@@ -32,7 +32,6 @@ same "ANSI through makensis" from-utf8 from-ansi
 same "ANSI without makensis" own-utf8 own-ansi
 
 if [ -n "$windows_makensis" ] && [ -f "$windows_makensis/makensis.exe" ]; then
-  "$here/../wine_prefix.sh" "$prefix_root"
   # shellcheck source=../wine_env.sh
   source "$here/../wine_env.sh" "$prefix_root"
   mkdir -p NSIS && cp -r "$windows_makensis/." NSIS/ && chmod -R u+w NSIS

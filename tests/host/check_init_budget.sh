@@ -30,7 +30,6 @@ cp -r "$here/languages/budget" "$here/budget.nsi" "$work/"
 makensis -V2 -INPUTCHARSET UTF8 "-X!addincludedir $work/include" -DPLUGINDIR="$plugin_dir" \
   -DPARLUNE_CHECKER="$checker" -DOUTFILE="$work/budget.exe" "$work/budget.nsi" >/dev/null
 
-"$here/../wine_prefix.sh" "$prefix_root"
 # shellcheck source=../wine_env.sh
 source "$here/../wine_env.sh" "$prefix_root"
 unset LC_ALL LC_MESSAGES LANGUAGE

@@ -9,7 +9,6 @@
 set -euo pipefail
 plugin_dir=$(realpath "$1") work=$2 prefix_root=$3
 include_dir=$(cd "$(dirname "$0")/../../include" && pwd)
-"$(dirname "$0")/../wine_prefix.sh" "$prefix_root"
 # shellcheck source=../wine_env.sh
 source "$(dirname "$0")/../wine_env.sh" "$prefix_root"
 fail() { echo "FAIL: $*" >&2; exit 1; }

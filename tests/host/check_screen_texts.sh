@@ -48,7 +48,6 @@ makensis -V2 -WX -DPARLUNE_MIN_COVERAGE=50 -INPUTCHARSET UTF8 "-XTarget amd64-un
   "-X!addincludedir $here/../../include" -DPARLUNE_CHECKER="$checker" -DOUTFILE="$exe" "$work/example/Example.nsi" \
   > "$work/makensis.log" || { cat "$work/makensis.log"; exit 1; }
 
-"$here/../wine_prefix.sh" "$prefix_root"
 # shellcheck source=../wine_env.sh
 source "$here/../wine_env.sh" "$prefix_root"
 unset LC_ALL LC_MESSAGES LANGUAGE

@@ -6,7 +6,6 @@
 #   check_text_limit.sh PLUGIN_DIR WORK_DIR PREFIX_ROOT
 set -euo pipefail
 plugin_dir=$(realpath "$1") work=$2 prefix_root=$3
-"$(dirname "$0")/../wine_prefix.sh" "$prefix_root"
 # shellcheck source=../wine_env.sh
 source "$(dirname "$0")/../wine_env.sh" "$prefix_root"
 include_dir=$(cd "$(dirname "$0")/../../include" && pwd)

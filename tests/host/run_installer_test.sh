@@ -34,7 +34,6 @@ if [ "$target" = x86 ] && [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
 fi
 
 # one 64-bit prefix for both targets, whose WoW64 half runs 32-bit programs
-"$here/../wine_prefix.sh" "$prefix_root"
 # shellcheck source=../wine_env.sh
 source "$here/../wine_env.sh" "$prefix_root"
 unset LC_ALL LC_MESSAGES LANGUAGE

@@ -24,7 +24,6 @@ diff -u "$expected" "$work.out" || fail "the example compiled by the Windows mak
 
 # The migration: compiled with the check too, installed in German, which is
 # remembered, then uninstalled.
-"$here/../wine_prefix.sh" "$prefix_root"
 # shellcheck source=../wine_env.sh
 source "$here/../wine_env.sh" "$prefix_root"
 windows_path() { echo "Z:$1" | tr / '\\'; }

@@ -13,7 +13,6 @@ rm -rf "$work" && mkdir -p "$work/unpacked" "$work/script" "$prefix_root"
 work=$(realpath "$work") prefix_root=$(realpath "$prefix_root")
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
 fail() { echo "FAIL: $*" >&2; exit 1; }
-"$here/../wine_prefix.sh" "$prefix_root"
 # shellcheck source=../wine_env.sh
 source "$here/../wine_env.sh" "$prefix_root"
 export LANG=en_US.UTF-8
