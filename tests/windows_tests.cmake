@@ -5,8 +5,8 @@ target_sources(parlune_tests PRIVATE unit/win32_platform_test.cpp)
 target_link_options(parlune_tests PRIVATE -static -static-libgcc -static-libstdc++)
 
 # Wine takes the user's language from LANG; the tests compare it with what the
-# platform layer reports. A 32-bit run takes about a minute under qemu, so it
-# gets one language.
+# platform layer reports. A 32-bit run takes minutes under qemu, so it gets
+# one language.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(wine_target x64)
   set(languages "de_DE.UTF-8=de-DE" "sr_RS@latin=sr-Latn-RS")

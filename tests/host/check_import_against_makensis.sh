@@ -8,7 +8,7 @@ set -euo pipefail
 import=$(realpath "$1") work=$2 prefix_root=$3
 here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
-rm -rf "$work" && mkdir -p "$work" "$prefix_root" && work=$(realpath "$work")
+rm -rf "$work" && mkdir -p "$work" && work=$(realpath "$work")
 # shellcheck source=../wine_env.sh
 source "$here/../wine_env.sh" "$prefix_root"
 

@@ -13,7 +13,6 @@ include_dir=$(cd "$(dirname "$0")/../../include" && pwd)
 source "$(dirname "$0")/../wine_env.sh" "$prefix_root"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-mkdir -p "$prefix_root"
 rm -rf "$work" && mkdir -p "$work/packed" "$work/beside"
 cat > "$work/preview.nsi" <<EOF
 Unicode true

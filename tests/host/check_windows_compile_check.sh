@@ -8,7 +8,7 @@ set -euo pipefail
 checker=$(realpath "$1") work=$2 prefix_root=$3
 include_dir=$(cd "$(dirname "$0")/../../include" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
-rm -rf "$work" && mkdir -p "$work" "$prefix_root" && work=$(realpath "$work")
+rm -rf "$work" && mkdir -p "$work" && work=$(realpath "$work")
 # shellcheck source=../wine_env.sh
 source "$(dirname "$0")/../wine_env.sh" "$prefix_root"
 export LANG=en_US.UTF-8
